@@ -1,0 +1,64 @@
+#include "documentfacts.h"
+
+#include "picturedocument.h"
+
+namespace {
+
+const std::string kProgramName = "Mosaikon";
+
+bool isUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// Drops the last `count` characters of UTF-8 text; a name that is no longer than that is kept
+// whole, so a short extensionless name still shows.
+std::string withoutLastCharacters(const std::string& text, int count) {
+    std::size_t end = text.size();
+    for (int removed = 0; removed < count; ++removed) {
+        if (end == 0) {
+            return text;
+        }
+        --end;
+        while (end > 0 && isUtf8Continuation(text[end])) {
+            --end;
+        }
+    }
+    return end == 0 ? text : text.substr(0, end);
+}
+
+std::string titleFor(const std::string& name) {
+    return name == kNoFileName ? kProgramName : name + " - " + kProgramName;
+}
+
+} // namespace
+
+int rowBytes(int width) {
+    return (width + 7) / 8;
+}
+
+int fileByteCount(const PictureDocument& doc) {
+    const int frameBytes = rowBytes(doc.MX) * doc.MY;
+    if (doc.kind == DocumentKind::Picture) {
+        return 3 + frameBytes;
+    }
+    return 5 + doc.kK * frameBytes;
+}
+
+int previewIntervalMs(const PictureDocument& doc) {
+    return doc.kind == DocumentKind::Picture ? 100 : doc.zZ * 12;
+}
+
+std::string labelNumber(int value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+std::string shortTitle(const PictureDocument& doc) {
+    if (doc.fileName == kNoFileName) {
+        return kProgramName;
+    }
+    return titleFor(withoutLastCharacters(doc.fileName, 4));
+}
+
+std::string fullTitle(const PictureDocument& doc) {
+    return titleFor(doc.fileName);
+}

@@ -1,0 +1,134 @@
+#include "drawingfield.h"
+
+#include "newdocument.h"
+#include "picturedocument.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kBorderWidth = 2;
+
+std::uint8_t heldButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return kLeftButton;
+    case Qt::RightButton:
+        return kRightButton;
+    case Qt::MiddleButton:
+        return kMiddleButton;
+    default:
+        return kNoButton;
+    }
+}
+
+} // namespace
+
+DrawingField::DrawingField(PictureDocument& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
+    setObjectName("Pole");
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kBorderWidth);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawingField::redrawCells() {
+    image_.renderAll(doc_);
+    update();
+}
+
+void DrawingField::paintCellOn(int x, int y) {
+    paintCell(x, y, true);
+}
+
+void DrawingField::paintCellOff(int x, int y) {
+    paintCell(x, y, false);
+}
+
+void DrawingField::paintCell(int x, int y, bool set) {
+    const QRect device = image_.renderCell(doc_, x, y, set);
+    if (device.isEmpty()) {
+        return;
+    }
+    const qreal ratio = image_.image().devicePixelRatio();
+    const QRect logical(static_cast<int>(std::floor(device.left() / ratio)),
+                        static_cast<int>(std::floor(device.top() / ratio)),
+                        static_cast<int>(std::ceil(device.width() / ratio)) + 1,
+                        static_cast<int>(std::ceil(device.height() / ratio)) + 1);
+    update(logical.translated(contentsRect().topLeft()));
+}
+
+void DrawingField::penAt(double x, double y) {
+    if (doc_.heldButton == kNoButton) {
+        return;
+    }
+    const double cellWidth = static_cast<double>(contentsRect().width()) / doc_.MX;
+    const double cellHeight = static_cast<double>(contentsRect().height()) / doc_.MY;
+    const double column = std::floor(x / cellWidth) + 1;
+    const double row = std::floor(y / cellHeight) + 1;
+    // A field of no width makes the cell size 0 and the quotient infinite or undefined.
+    if (!(column >= 1 && column <= doc_.MX && row >= 1 && row <= doc_.MY)) {
+        return;
+    }
+    const int cx = static_cast<int>(column);
+    const int cy = static_cast<int>(row);
+    if (doc_.heldButton == kLeftButton) {
+        doc_.pixels[doc_.k][cx][cy] = kCellSet;
+        paintCellOn(cx, cy);
+    } else if (doc_.heldButton == kRightButton) {
+        doc_.pixels[doc_.k][cx][cy] = kCellClear;
+        paintCellOff(cx, cy);
+    }
+    // The middle button changes no cell but still counts as an edit.
+    doc_.IZM = kTrue;
+}
+
+void DrawingField::paintEvent(QPaintEvent* event) {
+    // Moved to a screen of another resolution: the cells are rendered for the new one.
+    if (image_.image().devicePixelRatio() != devicePixelRatio()) {
+        fitImage();
+        image_.renderAll(doc_);
+    }
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), image_.image());
+}
+
+void DrawingField::fitImage() {
+    image_.resize(contentsRect().size(), devicePixelRatio());
+}
+
+void DrawingField::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    fitImage();
+    redrawCells();
+    doc_.heldButton = kNoButton;
+    emit resized();
+}
+
+QPointF DrawingField::innerPoint(const QMouseEvent* event) const {
+    return event->position() - QPointF(contentsRect().topLeft());
+}
+
+void DrawingField::mousePressEvent(QMouseEvent* event) {
+    const std::uint8_t button = heldButtonOf(event->button());
+    if (button == kNoButton) {
+        return;
+    }
+    saveUndo(doc_);
+    doc_.heldButton = button;
+    const QPointF point = innerPoint(event);
+    penAt(point.x(), point.y());
+}
+
+void DrawingField::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF point = innerPoint(event);
+    penAt(point.x(), point.y());
+}
+
+void DrawingField::mouseReleaseEvent(QMouseEvent*) {
+    doc_.heldButton = kNoButton;
+}

@@ -1,0 +1,355 @@
+#include "mainwindow.h"
+
+#include "designfont.h"
+#include "documentfacts.h"
+#include "drawingfield.h"
+#include "newdocument.h"
+#include "picturedocument.h"
+#include "previewbox.h"
+#include "prompts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr QSize kStartClientSize(421, 342);
+constexpr int kLeftColumnWidth = 136;
+constexpr int kFieldTop = 56;
+
+struct ToolbarButton {
+    int index;
+    int left;
+    const char* picture;
+    const char* action;
+};
+
+// In the order they stand from left to right; the index is the design's button number.
+constexpr ToolbarButton kToolbar[] = {
+    {0, 0, "newpicture", "filenew"},  {1, 32, "newanimation", "newani"},
+    {11, 72, "importbmp", "frombmp"}, {2, 112, "open", "fileopen"},
+    {3, 144, "save", "filesave"},     {4, 184, "cut", "editcut"},
+    {5, 216, "copy", "editcopy"},     {6, 248, "paste", "editpaste"},
+    {7, 288, "picturesize", "size"},  {8, 320, "animationparameters", "ainopt"},
+    {9, 360, "nextframe", "frnext"},  {10, 392, "previousframe", "frfor"},
+};
+
+struct MenuItem {
+    const char* name; // a separator when it starts with 't' and has no caption
+    const char* caption;
+    const char* shortcut;
+};
+
+struct Menu {
+    const char* name;
+    const char* caption;
+    std::initializer_list<MenuItem> items;
+};
+
+const Menu kMenus[] = {
+    {"filemenu",
+     "Файл",
+     {{"filenew", "Новое изображение", "Ctrl+N"},
+      {"newani", "Новая анимация", ""},
+      {"fileopen", "Открыть файл...", "Ctrl+O"},
+      {"t1", "", ""},
+      {"frombmp", "Импорт из BMP", ""},
+      {"t9", "", ""},
+      {"filesave", "Сохранить файл", "Ctrl+S"},
+      {"filesaveas", "Сохранить файл как...", ""},
+      {"t5", "", ""},
+      {"fileexit", "Выход", ""}}},
+    {"edit",
+     "Редактирование",
+     {{"editundo", "Отмена", "Ctrl+Z"},
+      {"t7", "", ""},
+      {"editcut", "Вырезать", "Ctrl+X"},
+      {"editcopy", "Копировать", "Ctrl+C"},
+      {"editpaste", "Вставить", "Ctrl+V"},
+      {"delete", "Стереть", "Del"},
+      {"t4", "", ""},
+      {"sup", "Скролл вверх (8)", ""},
+      {"sdown", "Скролл вниз (2)", ""},
+      {"sleft", "Скролл влево (4)", ""},
+      {"sright", "Скролл вправо (6)", ""}}},
+    {"ani",
+     "Анимация",
+     {{"frnext", "Следующий кадр", "Ctrl+A"},
+      {"frfor", "Предыдущий кадр", "Ctrl+Q"},
+      {"t8", "", ""},
+      {"ainopt", "Параметры анимации...", ""}}},
+    {"options",
+     "Опции",
+     {{"setka", "Сетка", "Ctrl+G"}, {"t3", "", ""}, {"size", "Размер изображения...", ""}}},
+    {"help",
+     "Справка",
+     {{"helpme", "Помощь", "F1"}, {"t6", "", ""}, {"about", "О программе...", ""}}},
+};
+
+// Characters typed on the drawing field or a toolbar button, and the menu item each runs. The
+// frame characters work on the field only.
+struct TypedCharacter {
+    QChar character;
+    const char* action;
+    bool onToolbarToo;
+};
+
+const TypedCharacter kTypedCharacters[] = {
+    {u'4', "sleft", true}, {u'6', "sright", true}, {u'8', "sup", true},
+    {u'2', "sdown", true}, {u'!', "frfor", false}, {u'"', "frnext", false},
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                  Qt::Alignment alignment, bool bordered) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    if (bordered) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+    }
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), doc_(std::make_unique<PictureDocument>()), prompts_(prompts) {
+    setObjectName("Form1");
+    setFont(designFont());
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+    createMenus();
+    createToolbar(client);
+    createControls(client);
+    connectCommands();
+    setTabOrderByDesign();
+    client->installEventFilter(this);
+
+    newPictureCommand();
+    showTitle();
+
+    resize(kStartClientSize.width(), kStartClientSize.height() + menuBar()->sizeHint().height());
+    layOutField(kStartClientSize);
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    toolbar_[0]->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createToolbar(QWidget* client) {
+    for (const ToolbarButton& entry : kToolbar) {
+        auto* button = new QPushButton(client);
+        button->setObjectName(QStringLiteral("Command1_%1").arg(entry.index));
+        button->setGeometry(entry.left, 0, 29, 29);
+        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.xpm").arg(entry.picture)));
+        button->setIconSize(QSize(24, 24));
+        button->installEventFilter(this);
+        QAction* action = actionNamed(entry.action);
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        toolbar_[entry.index] = button;
+    }
+}
+
+void MainWindow::createControls(QWidget* client) {
+    const auto right = Qt::AlignRight;
+    captionLabels_[0] =
+        makeLabel(client, "Label1_0", "Размер изображения:", {0, 32, 113, 17}, right, false);
+    valueLabels_[0] = makeLabel(client, "Label2_0", "", {120, 32, 73, 17}, Qt::AlignHCenter, true);
+    makeLabel(client, "Label3", "Формат:", {200, 32, 49, 17}, right, false);
+    valueLabels_[1] = makeLabel(client, "Label2_1", "", {256, 32, 33, 17}, Qt::AlignHCenter, true);
+    valueLabels_[2] = makeLabel(client, "Label2_2", "", {296, 32, 49, 17}, Qt::AlignHCenter, true);
+    makeLabel(client, "Label5", "байт", {352, 32, 25, 17}, Qt::AlignLeft, false);
+    captionLabels_[1] = makeLabel(client, "Label1_1", "Кадров:", {0, 56, 49, 17}, right, false);
+    valueLabels_[3] = makeLabel(client, "Label2_3", "", {56, 56, 73, 17}, Qt::AlignHCenter, true);
+    captionLabels_[2] = makeLabel(client, "Label1_2", "Текущий:", {0, 80, 49, 17}, right, false);
+    valueLabels_[4] = makeLabel(client, "Label2_4", "", {56, 80, 73, 17}, Qt::AlignHCenter, true);
+
+    previewCheck_ = new QCheckBox("Предосмотр:", client);
+    previewCheck_->setObjectName("Check1");
+    previewCheck_->setGeometry(0, 112, 129, 17);
+    previewCheck_->setLayoutDirection(Qt::RightToLeft); // the box stands after its caption
+    previewCheck_->setChecked(true);
+
+    view_ = new PreviewBox(client);
+    view_->setGeometry(0, 136, 132, 100);
+
+    progressBar_ = new QProgressBar(client);
+    progressBar_->setObjectName("ProgressBar1");
+    progressBar_->setGeometry(0, 240, 132, 7);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+
+    pole_ = new DrawingField(*doc_, client);
+    pole_->setGeometry(kLeftColumnWidth, kFieldTop, kStartClientSize.width() - kLeftColumnWidth,
+                       kStartClientSize.height() - kFieldTop);
+    pole_->installEventFilter(this);
+    connect(pole_, &DrawingField::resized, this, &MainWindow::redrawField);
+
+    previewTimer_ = new QTimer(this);
+    previewTimer_->setObjectName("Timer1");
+}
+
+void MainWindow::createMenus() {
+    for (const Menu& menuDesign : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuDesign.caption));
+        menu->setObjectName(menuDesign.name);
+        for (const MenuItem& item : menuDesign.items) {
+            QAction* action = *item.caption == '\0'
+                                  ? menu->addSeparator()
+                                  : menu->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(item.name);
+            if (*item.shortcut != '\0') {
+                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            }
+        }
+    }
+    QAction* grid = actionNamed("setka");
+    grid->setCheckable(true);
+    grid->setChecked(true);
+}
+
+void MainWindow::connectCommands() {
+    connect(actionNamed("filenew"), &QAction::triggered, this, &MainWindow::newPictureCommand);
+    connect(actionNamed("newani"), &QAction::triggered, this, &MainWindow::newAnimationCommand);
+    connect(actionNamed("fileexit"), &QAction::triggered, this, &MainWindow::close);
+    connect(actionNamed("setka"), &QAction::triggered, this, &MainWindow::gridCommand);
+}
+
+void MainWindow::setTabOrderByDesign() {
+    QWidget* previous = nullptr;
+    for (const ToolbarButton& entry : kToolbar) {
+        QWidget* button = toolbar_[entry.index];
+        if (previous != nullptr) {
+            setTabOrder(previous, button);
+        }
+        previous = button;
+    }
+    setTabOrder(previous, pole_);
+    setTabOrder(pole_, previewCheck_);
+}
+
+QAction* MainWindow::actionNamed(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void MainWindow::redrawField() {
+    const PictureDocument& doc = *doc_;
+    pole_->redrawCells();
+    valueLabels_[0]->setText(
+        QString::fromStdString(labelNumber(doc.MX) + " x" + labelNumber(doc.MY)));
+    const bool animation = isAnimation(doc);
+    valueLabels_[1]->setText(animation ? "EMA" : "EMS");
+    captionLabels_[1]->setEnabled(animation);
+    captionLabels_[2]->setEnabled(animation);
+    valueLabels_[3]->setText(animation ? QString::fromStdString(labelNumber(doc.kK)) : QString());
+    valueLabels_[4]->setText(animation ? QString::fromStdString(labelNumber(doc.k)) : QString());
+    valueLabels_[2]->setText(QString::fromStdString(labelNumber(fileByteCount(doc))));
+    setWindowTitle(QString::fromStdString(fullTitle(doc)));
+}
+
+void MainWindow::showTitle() {
+    setWindowTitle(QString::fromStdString(shortTitle(*doc_)));
+}
+
+void MainWindow::setPreviewInterval(int milliseconds) {
+    // A QTimer of interval 0 would fire continuously; 0 means a stopped preview here.
+    if (milliseconds <= 0) {
+        previewTimer_->stop();
+        previewTimer_->setInterval(0);
+        return;
+    }
+    previewTimer_->start(milliseconds);
+}
+
+bool MainWindow::mayDiscardChanges(const QString& title) {
+    if (!isSet(doc_->IZM)) {
+        return true;
+    }
+    return prompts_.askSaveChanges(title) != SaveChangesAnswer::Cancel;
+}
+
+void MainWindow::newPictureCommand() {
+    if (!mayDiscardChanges("Создание нового рисунка")) {
+        return;
+    }
+    newPicture(*doc_);
+    setPreviewInterval(previewIntervalMs(*doc_));
+    redrawField();
+}
+
+void MainWindow::newAnimationCommand() {
+    if (!mayDiscardChanges("Создание новой анимации")) {
+        return;
+    }
+    newAnimation(*doc_);
+    setPreviewInterval(previewIntervalMs(*doc_));
+    view_->clear();
+    redrawField();
+}
+
+void MainWindow::gridCommand() {
+    doc_->gridOn = isSet(doc_->gridOn) ? kFalse : kTrue;
+    actionNamed("setka")->setChecked(isSet(doc_->gridOn));
+    redrawField();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayDiscardChanges("Выход")) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The whole program ends with the main window, the help window and any dialog included.
+    QCoreApplication::quit();
+}
+
+void MainWindow::layOutField(QSize clientSize) {
+    QRect field = pole_->geometry();
+    if (clientSize.width() > kLeftColumnWidth) {
+        field.setWidth(clientSize.width() - kLeftColumnWidth);
+    }
+    if (clientSize.height() > kFieldTop) {
+        field.setHeight(clientSize.height() - kFieldTop);
+    }
+    pole_->setGeometry(field);
+}
+
+bool MainWindow::handleTypedCharacter(QObject* watched, const QString& text) {
+    if (text.size() != 1) {
+        return false;
+    }
+    const bool onField = watched == pole_;
+    for (const TypedCharacter& entry : kTypedCharacters) {
+        if (entry.character == text.front() && (onField || entry.onToolbarToo)) {
+            actionNamed(entry.action)->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        layOutField(static_cast<QResizeEvent*>(event)->size());
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && watched != centralWidget()) {
+        return handleTypedCharacter(watched, static_cast<QKeyEvent*>(event)->text());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

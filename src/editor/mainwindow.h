@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+struct PictureDocument;
+class Prompts;
+class DrawingField;
+class PreviewBox;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+// The editor's one main window: it owns the document, shows it on the drawing field, the status
+// area and the preview, and offers every command through the menu, the toolbar and keys.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Prompts& prompts, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    PictureDocument& document() { return *doc_; }
+
+    // Repaints every cell of the current frame, then the status labels and the title.
+    void redrawField();
+    // Title after a file was opened or written: the file name without its extension.
+    void showTitle();
+
+    // The preview timer's interval; 0 stops the timer.
+    void setPreviewInterval(int milliseconds);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls(QWidget* client);
+    void createToolbar(QWidget* client);
+    void createMenus();
+    void connectCommands();
+    void setTabOrderByDesign();
+    void layOutField(QSize clientSize);
+    bool handleTypedCharacter(QObject* watched, const QString& text);
+    QAction* actionNamed(const char* name) const;
+
+    // Asks "Сохранить изменения?" when the document was changed; false when the command that
+    // asks must stop.
+    bool mayDiscardChanges(const QString& title);
+
+    void newPictureCommand();
+    void newAnimationCommand();
+    void gridCommand();
+
+    std::unique_ptr<PictureDocument> doc_;
+    Prompts& prompts_;
+    DrawingField* pole_ = nullptr;
+    PreviewBox* view_ = nullptr;
+    QCheckBox* previewCheck_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QTimer* previewTimer_ = nullptr;
+    std::array<QLabel*, 3> captionLabels_{}; // Label1: size, frames, current
+    std::array<QLabel*, 5> valueLabels_{};   // Label2: size, format, bytes, frames, current
+    std::array<QPushButton*, 12> toolbar_{}; // Command1, by design index
+};

@@ -1,0 +1,56 @@
+#include "qtprompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+const QString kProgramName = QStringLiteral("Mosaikon");
+
+} // namespace
+
+SaveChangesAnswer QtPrompts::askSaveChanges(const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("Сохранить изменения?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return SaveChangesAnswer::Yes;
+    case QMessageBox::No:
+        return SaveChangesAnswer::No;
+    default:
+        return SaveChangesAnswer::Cancel;
+    }
+}
+
+bool QtPrompts::askYesNo(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, owner_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPrompts::showError(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, kProgramName, text, QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+void QtPrompts::showNotice(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kProgramName, text, QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+QStringList QtPrompts::chooseFiles(const FileDialogRequest& request) {
+    // Qt's own dialog everywhere: the same Russian dialog on every desktop.
+    QFileDialog dialog(owner_, request.title, request.folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(request.nameFilters);
+    if (request.mode == FileDialogMode::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles();
+}

@@ -1,0 +1,73 @@
+#include "documentfacts.h"
+#include "newdocument.h"
+#include "picturedocument.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct ByteCountCase {
+    DocumentKind kind;
+    int width;
+    int height;
+    int frames;
+    int bytes;
+};
+
+TEST(DocumentFacts, ByteCountIsTheLengthOfTheSavedFile) {
+    const ByteCountCase cases[] = {
+        {DocumentKind::Picture, 32, 32, 1, 131},   {DocumentKind::Picture, 72, 14, 1, 129},
+        {DocumentKind::Picture, 101, 46, 1, 601},  {DocumentKind::Picture, 9, 1, 1, 5},
+        {DocumentKind::Picture, 1, 1, 1, 4},       {DocumentKind::Picture, 128, 96, 1, 1539},
+        {DocumentKind::Animation, 16, 16, 4, 133}, {DocumentKind::Animation, 128, 96, 16, 24581},
+    };
+    auto doc = std::make_unique<PictureDocument>();
+    for (const ByteCountCase& c : cases) {
+        doc->kind = c.kind;
+        doc->MX = c.width;
+        doc->MY = c.height;
+        doc->kK = static_cast<std::uint8_t>(c.frames);
+        EXPECT_EQ(fileByteCount(*doc), c.bytes) << c.width << " x " << c.height;
+    }
+}
+
+TEST(DocumentFacts, TitlesFollowTheFileName) {
+    auto doc = std::make_unique<PictureDocument>();
+    EXPECT_EQ(shortTitle(*doc), "Mosaikon");
+    EXPECT_EQ(fullTitle(*doc), "Mosaikon");
+
+    doc->fileName = "a.ems";
+    EXPECT_EQ(shortTitle(*doc), "a - Mosaikon");
+    EXPECT_EQ(fullTitle(*doc), "a.ems - Mosaikon");
+
+    doc->fileName = "смайл.ema";
+    EXPECT_EQ(shortTitle(*doc), "смайл - Mosaikon");
+
+    doc->fileName = "ёжик.рис"; // a Cyrillic extension is cut by characters, not bytes
+    EXPECT_EQ(shortTitle(*doc), "ёжик - Mosaikon");
+
+    doc->fileName = "abcd"; // nothing would be left: the name shows whole
+    EXPECT_EQ(shortTitle(*doc), "abcd - Mosaikon");
+}
+
+TEST(DocumentFacts, LabelNumbersHaveOneLeadingBlank) {
+    EXPECT_EQ(labelNumber(32), " 32");
+    EXPECT_EQ(labelNumber(0), " 0");
+    EXPECT_EQ(labelNumber(-5), "-5");
+}
+
+TEST(DocumentFacts, PreviewIntervalFollowsTheKind) {
+    auto doc = std::make_unique<PictureDocument>();
+    doc->zZ = 16;
+    EXPECT_EQ(previewIntervalMs(*doc), 100);
+    doc->kind = DocumentKind::Animation;
+    EXPECT_EQ(previewIntervalMs(*doc), 192);
+    doc->zZ = 255;
+    EXPECT_EQ(previewIntervalMs(*doc), 3060);
+    doc->zZ = 0;
+    EXPECT_EQ(previewIntervalMs(*doc), 0);
+}
+
+} // namespace
