@@ -1,12 +1,15 @@
 #include "mainwindow.h"
 
+#include "clipboardcommands.h"
 #include "designfont.h"
 #include "documentfacts.h"
 #include "drawingfield.h"
+#include "framecommands.h"
 #include "newdocument.h"
 #include "picturedocument.h"
 #include "previewbox.h"
 #include "prompts.h"
+#include "scrollcommands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -107,6 +110,20 @@ const TypedCharacter kTypedCharacters[] = {
     {u'4', "sleft", true}, {u'6', "sright", true}, {u'8', "sup", true},
     {u'2', "sdown", true}, {u'!', "frfor", false}, {u'"', "frnext", false},
 };
+
+using DocumentCommand = void (*)(PictureDocument&);
+
+// Commands that may change cells of the current frame and are followed by a full redraw.
+const struct {
+    const char* action;
+    DocumentCommand command;
+} kEditingCommands[] = {
+    {"editundo", undoEdit}, {"editcut", cutFrame},   {"editpaste", pasteFrame},
+    {"delete", eraseFrame}, {"sup", scrollUp},       {"sdown", scrollDown},
+    {"sleft", scrollLeft},  {"sright", scrollRight},
+};
+
+const QString kOnlyForAnimation = QStringLiteral("Только для анимации");
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
                   Qt::Alignment alignment, bool bordered) {
@@ -228,6 +245,18 @@ void MainWindow::connectCommands() {
     connect(actionNamed("newani"), &QAction::triggered, this, &MainWindow::newAnimationCommand);
     connect(actionNamed("fileexit"), &QAction::triggered, this, &MainWindow::close);
     connect(actionNamed("setka"), &QAction::triggered, this, &MainWindow::gridCommand);
+    for (const auto& entry : kEditingCommands) {
+        connect(actionNamed(entry.action), &QAction::triggered, this, [this, entry] {
+            entry.command(*doc_);
+            redrawField();
+        });
+    }
+    // Copying changes nothing visible: no redraw.
+    connect(actionNamed("editcopy"), &QAction::triggered, this, [this] { copyFrame(*doc_); });
+    connect(actionNamed("frnext"), &QAction::triggered, this,
+            [this] { runFrameCommand(nextFrame); });
+    connect(actionNamed("frfor"), &QAction::triggered, this,
+            [this] { runFrameCommand(previousFrame); });
 }
 
 void MainWindow::setTabOrderByDesign() {
@@ -299,6 +328,22 @@ void MainWindow::newAnimationCommand() {
     newAnimation(*doc_);
     setPreviewInterval(previewIntervalMs(*doc_));
     view_->clear();
+    redrawField();
+}
+
+bool MainWindow::refusedForPicture() {
+    if (isAnimation(*doc_)) {
+        return false;
+    }
+    prompts_.showNotice(kOnlyForAnimation);
+    return true;
+}
+
+void MainWindow::runFrameCommand(void (*command)(PictureDocument&)) {
+    if (refusedForPicture()) {
+        return;
+    }
+    command(*doc_);
     redrawField();
 }
 

@@ -56,6 +56,9 @@ private:
     void newPictureCommand();
     void newAnimationCommand();
     void gridCommand();
+    // Frame commands answer "Только для анимации" for a picture; true when they did.
+    bool refusedForPicture();
+    void runFrameCommand(void (*command)(PictureDocument&));
 
     std::unique_ptr<PictureDocument> doc_;
     Prompts& prompts_;

@@ -1,0 +1,96 @@
+#include "drawingfield.h"
+#include "fakeprompts.h"
+#include "mainwindow.h"
+#include "picturedocument.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The menu items, toolbar buttons and keys reach the editing and frame commands, and the field
+// shows their result at once.
+class CommandWiringTest : public testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(prompts);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        field = window->findChild<DrawingField*>("Pole");
+    }
+
+    PictureDocument& doc() { return window->document(); }
+    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
+    void click(int button) {
+        QTest::mouseClick(
+            window->findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(button)),
+            Qt::LeftButton);
+    }
+    QRgb shownCell(int x, int y) const {
+        const FieldImage& image = field->fieldImage();
+        return image.image().pixel(image.columnEdge(x - 1) + 3, image.rowEdge(y - 1) + 3);
+    }
+    QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
+
+    FakePrompts prompts;
+    std::unique_ptr<MainWindow> window;
+    DrawingField* field = nullptr;
+};
+
+TEST_F(CommandWiringTest, DigitKeysScrollTheDrawingOnTheField) {
+    doc().pixels[1][5][5] = kCellSet;
+    field->setFocus();
+    QTest::keyClicks(field, "8");
+    EXPECT_EQ(doc().pixels[1][5][4], kCellSet);
+    EXPECT_EQ(shownCell(5, 4), qRgb(0, 0, 128));
+    QTest::keyClicks(field, "4");
+    EXPECT_EQ(doc().pixels[1][4][4], kCellSet);
+    QTest::keyClicks(window->findChild<QPushButton*>("Command1_0"), "62");
+    EXPECT_EQ(doc().pixels[1][5][5], kCellSet);
+    EXPECT_EQ(doc().IZM, kTrue);
+}
+
+TEST_F(CommandWiringTest, ClipboardCommandsFromToolbarAndMenu) {
+    doc().pixels[1][2][3] = kCellSet;
+    click(5); // copy
+    trigger("delete");
+    EXPECT_EQ(doc().pixels[1][2][3], kCellClear);
+    EXPECT_EQ(shownCell(2, 3), qRgb(255, 255, 255));
+    click(6); // paste
+    EXPECT_EQ(doc().pixels[1][2][3], kCellSet);
+    EXPECT_EQ(shownCell(2, 3), qRgb(0, 0, 128));
+    click(4); // cut
+    EXPECT_EQ(doc().pixels[1][2][3], kCellClear);
+    trigger("editundo");
+    EXPECT_EQ(doc().pixels[1][2][3], kCellClear) << "undo after a cut restores the paste's copy";
+}
+
+TEST_F(CommandWiringTest, FrameCommandsStepAnAnimationAndRefuseAPicture) {
+    const PictureDocument before = doc();
+    for (const char* name : {"frnext", "frfor"}) {
+        prompts.shown.clear();
+        trigger(name);
+        ASSERT_EQ(prompts.shown.size(), 1) << name;
+        EXPECT_EQ(prompts.shown[0].kind, "notice");
+        EXPECT_EQ(prompts.shown[0].text, "Только для анимации");
+        EXPECT_EQ(doc().k, before.k);
+        EXPECT_EQ(doc().ka, before.ka);
+    }
+
+    trigger("newani");
+    prompts.shown.clear();
+    click(9);
+    EXPECT_EQ(doc().k, 2);
+    EXPECT_EQ(label("Label2_4"), " 2");
+    QTest::keyClicks(field, "!!");
+    EXPECT_EQ(doc().k, 4);
+    EXPECT_EQ(label("Label2_4"), " 4");
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+} // namespace
