@@ -1,6 +1,8 @@
 # make run · make test · make bench · make fuzz · make format
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 GENERATOR := $(if $(shell command -v ninja),-G Ninja,)
 JOBS ?= 2
 
@@ -31,8 +33,22 @@ bench: deps
 			--benchmark_report_aggregates_only=true || exit 1; \
 	done
 
+# Every fuzz target runs FUZZ_SECONDS from the seeds in fuzz/corpus/NAME; what it finds goes to
+# fuzz/corpus-run/NAME.
+fuzz: deps
+	@if ! command -v clang++ >/dev/null; then echo "fuzz: clang++ is not installed"; exit 0; fi; \
+	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DMOSAIKON_GUI=OFF -DMOSAIKON_FUZZ=ON >/dev/null && \
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers && \
+	for program in $(FUZZ_DIR)/fuzz/fuzz_*; do \
+		name=$$(basename $$program); name=$${name#fuzz_}; \
+		mkdir -p fuzz/corpus-run/$$name; \
+		$$program -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			fuzz/corpus-run/$$name fuzz/corpus/$$name || exit 1; \
+	done
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR)

@@ -1,0 +1,149 @@
+#include "emscodec.h"
+
+#include "documentfacts.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+namespace {
+
+constexpr std::size_t kPictureHeaderBytes = 3;
+constexpr std::size_t kAnimationHeaderBytes = 5;
+
+// The rows of a frame hold byte j of every row in columns 8j + 1 .. 8j + 8. Both directions work
+// on one such byte column at a time, gathered top to bottom, so that the inner loops run down
+// the store's columns, which lie contiguous in memory.
+using ByteColumn = std::array<std::uint8_t, kMaxHeight>;
+
+// Writes the rows of one frame to `out`, R bytes per row. The last byte of a row starts at
+// column 8(R - 1) + 1 <= 121, so its eight columns always lie inside the store.
+void packFrame(const Frame& frame, int width, int height, std::uint8_t* out) {
+    const int rowLength = rowBytes(width);
+    ByteColumn packed;
+    for (int byteIndex = 0; byteIndex < rowLength; ++byteIndex) {
+        packed.fill(0);
+        for (int bit = 0; bit < 8; ++bit) {
+            const Cell* cells = &frame[8 * byteIndex + 1 + bit][1];
+            const auto mask = static_cast<std::uint8_t>(0x80 >> bit);
+            for (int y = 0; y < height; ++y) {
+                packed[y] |= cells[y] != 0 ? mask : 0;
+            }
+        }
+        for (int y = 0; y < height; ++y) {
+            out[y * rowLength + byteIndex] = packed[y];
+        }
+    }
+}
+
+// Reads the rows of one frame from `in` into a block of 8R columns of `height` cells each.
+void unpackFrame(const std::uint8_t* in, int width, int height, Cell* block) {
+    const int rowLength = rowBytes(width);
+    ByteColumn packed;
+    for (int byteIndex = 0; byteIndex < rowLength; ++byteIndex) {
+        for (int y = 0; y < height; ++y) {
+            packed[y] = in[y * rowLength + byteIndex];
+        }
+        for (int bit = 0; bit < 8; ++bit) {
+            Cell* cells = block + static_cast<std::size_t>(8 * byteIndex + bit) * height;
+            const int shift = 7 - bit;
+            for (int y = 0; y < height; ++y) {
+                cells[y] = static_cast<Cell>(-((packed[y] >> shift) & 1));
+            }
+        }
+    }
+}
+
+bool inRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
+
+} // namespace
+
+int DecodedPicture::blockWidth() const {
+    return 8 * rowBytes(MX);
+}
+
+Cell DecodedPicture::cellAt(int frame, int x, int y) const {
+    const std::size_t column = static_cast<std::size_t>(frame - 1) * blockWidth() + (x - 1);
+    return cells[column * MY + (y - 1)];
+}
+
+std::vector<std::uint8_t> encode(const PictureDocument& doc) {
+    const auto byte = [](int value) { return static_cast<std::uint8_t>(value); };
+    std::vector<std::uint8_t> out;
+    if (isAnimation(doc)) {
+        out = {kAnimationTag, byte(doc.MX), byte(doc.MY), doc.kK, doc.zZ};
+    } else {
+        out = {kPictureTag, byte(doc.MX), byte(doc.MY)};
+    }
+    const std::size_t headerBytes = out.size();
+    const int frames = isAnimation(doc) ? doc.kK : 1;
+    const std::size_t frameBytes = static_cast<std::size_t>(rowBytes(doc.MX)) * doc.MY;
+    out.resize(headerBytes + frames * frameBytes);
+    for (int frame = 1; frame <= frames; ++frame) {
+        packFrame(doc.pixels[frame], doc.MX, doc.MY,
+                  out.data() + headerBytes + (frame - 1) * frameBytes);
+    }
+    return out;
+}
+
+DecodeResult decode(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.empty() || (bytes[0] != kPictureTag && bytes[0] != kAnimationTag)) {
+        return DecodeError::Unsupported;
+    }
+    const bool animation = bytes[0] == kAnimationTag;
+    const std::size_t headerBytes = animation ? kAnimationHeaderBytes : kPictureHeaderBytes;
+    if (bytes.size() < headerBytes) {
+        return DecodeError::BadHeader;
+    }
+
+    DecodedPicture picture;
+    picture.kind = animation ? DocumentKind::Animation : DocumentKind::Picture;
+    picture.MX = bytes[1];
+    picture.MY = bytes[2];
+    picture.kK = animation ? bytes[3] : 1;
+    picture.zZ = animation ? bytes[4] : 0;
+    if (!inRange(picture.MX, 1, kMaxWidth) || !inRange(picture.MY, 1, kMaxHeight) ||
+        !inRange(picture.kK, 1, kMaxFrames)) {
+        return DecodeError::BadHeader;
+    }
+
+    // A file shorter than its header announces reads as if padded with zero bytes.
+    const std::size_t frameBytes = static_cast<std::size_t>(rowBytes(picture.MX)) * picture.MY;
+    const std::size_t pixelBytes = picture.kK * frameBytes;
+    std::vector<std::uint8_t> padded;
+    const std::uint8_t* pixels = bytes.data() + headerBytes;
+    if (bytes.size() < headerBytes + pixelBytes) {
+        padded.assign(bytes.begin() + static_cast<std::ptrdiff_t>(headerBytes), bytes.end());
+        padded.resize(pixelBytes, 0);
+        pixels = padded.data();
+    }
+
+    const std::size_t blockCells = static_cast<std::size_t>(picture.blockWidth()) * picture.MY;
+    picture.cells.resize(picture.kK * blockCells);
+    for (int frame = 0; frame < picture.kK; ++frame) {
+        unpackFrame(pixels + frame * frameBytes, picture.MX, picture.MY,
+                    picture.cells.data() + frame * blockCells);
+    }
+    return picture;
+}
+
+void applyDecoded(PictureDocument& doc, const DecodedPicture& picture) {
+    doc.kind = picture.kind;
+    doc.MX = picture.MX;
+    doc.MY = picture.MY;
+    doc.kK = static_cast<std::uint8_t>(picture.kK);
+    if (picture.kind == DocumentKind::Animation) {
+        doc.zZ = static_cast<std::uint8_t>(picture.zZ);
+    }
+    doc.k = 1;
+
+    const int blockWidth = picture.blockWidth();
+    const Cell* column = picture.cells.data();
+    for (int frame = 1; frame <= picture.kK; ++frame) {
+        for (int x = 1; x <= blockWidth; ++x, column += picture.MY) {
+            std::copy_n(column, picture.MY, &doc.pixels[frame][x][1]);
+        }
+    }
+}

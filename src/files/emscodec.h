@@ -1,0 +1,54 @@
+#pragma once
+
+#include "picturedocument.h"
+
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+// The program's two file formats, one byte per header field:
+//   .ems picture:   2, MX, MY, then the rows of frame 1
+//   .ema animation: 6, MX, MY, kK, zZ, then the rows of frames 1..kK
+// A row takes R = ceil(MX / 8) bytes, top row first, leftmost pixel in the most significant bit.
+// When MX is not a multiple of 8 the last byte of a row also carries the stored cells beyond MX
+// (columns MX + 1 .. 8R), and reading puts them back there.
+
+constexpr std::uint8_t kPictureTag = 2;
+constexpr std::uint8_t kAnimationTag = 6;
+
+// The longest file a reader ever needs: a 128 x 96 animation of 16 frames.
+constexpr int kLargestFileBytes = 5 + kMaxFrames * (kMaxWidth / 8) * kMaxHeight;
+
+enum class DecodeError {
+    Unsupported, // the first byte is no known tag, or there is no first byte
+    BadHeader,   // a header byte is missing or out of range
+};
+
+// What a file holds, checked and unpacked, before it touches any document.
+struct DecodedPicture {
+    DocumentKind kind = DocumentKind::Picture;
+    int MX = 0;
+    int MY = 0;
+    int kK = 0;
+    int zZ = 0; // read from animations only; 0 for a picture
+    // The block a file overwrites: columns 1..blockWidth() and rows 1..MY of frames 1..kK,
+    // frame by frame, column by column, 0 or -1 per cell.
+    std::vector<Cell> cells;
+
+    int blockWidth() const;
+    Cell cellAt(int frame, int x, int y) const; // 1-based, as in the document
+};
+
+using DecodeResult = std::variant<DecodeError, DecodedPicture>;
+
+// The file bytes of the document: a picture as .ems, an animation as .ema.
+std::vector<std::uint8_t> encode(const PictureDocument& doc);
+
+// Reads a whole file. Bytes after the pixel data are ignored; pixel bytes missing at the end of a
+// short file read as 0, so their cells come out clear.
+DecodeResult decode(const std::vector<std::uint8_t>& bytes);
+
+// Writes a decoded file into the document in one step: kind, size, frame count, delay (for an
+// animation), the block of cells the file covers, and frame 1 as the current frame. Cells outside
+// the block and frames after kK keep what they held.
+void applyDecoded(PictureDocument& doc, const DecodedPicture& picture);

@@ -1,0 +1,75 @@
+#include "opencommand.h"
+
+#include "emscodec.h"
+#include "filedialog.h"
+#include "newdocument.h"
+#include "picturedocument.h"
+#include "prompts.h"
+#include "savecommands.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+const FileFilterTable kOpenFilters = {
+    {QStringLiteral("Все доступные форматы"), QStringLiteral("*.ems; *.ema")},
+    {QStringLiteral("EMS-рисунок (EMS)"), QStringLiteral("*.ems")},
+    {QStringLiteral("EMA-анимация (EMA)"), QStringLiteral("*.ema")},
+    {QStringLiteral("Все файлы"), QStringLiteral("*.*")},
+};
+
+// Reads no more than the longest valid file: the bytes after it would be ignored anyway, and a
+// huge file picked by mistake is never loaded whole.
+std::optional<std::vector<std::uint8_t>> readFileStart(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(kLargestFileBytes);
+    const qint64 length = file.read(reinterpret_cast<char*>(bytes.data()), kLargestFileBytes);
+    if (length < 0) {
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(length));
+    return bytes;
+}
+
+} // namespace
+
+OpenOutcome openDocument(PictureDocument& doc, Prompts& prompts) {
+    if (!mayDiscardChanges(doc, prompts, QStringLiteral("Открытие нового файла"))) {
+        return OpenOutcome::Cancelled;
+    }
+    const FileDialogResult chosen =
+        fileDialog(FileDialogMode::Open, doc.dir1, kOpenFilters, prompts);
+    if (!chosen.confirmed) {
+        return OpenOutcome::Cancelled;
+    }
+
+    const QString name = chosen.fileNames.first();
+    const auto bytes = readFileStart(QDir(chosen.folder).filePath(name));
+    const QString readError =
+        QStringLiteral("Ошибка чтении файла. Убедитесь что это правильный EMS-рисунок.");
+    if (!bytes) {
+        prompts.showError(readError);
+        return OpenOutcome::Failed;
+    }
+    const DecodeResult decoded = decode(*bytes);
+    if (const DecodeError* error = std::get_if<DecodeError>(&decoded)) {
+        prompts.showError(*error == DecodeError::Unsupported
+                              ? QStringLiteral("Данный файл не поддерживается.")
+                              : readError);
+        return OpenOutcome::Failed;
+    }
+
+    applyDecoded(doc, std::get<DecodedPicture>(decoded));
+    saveUndo(doc);
+    doc.IZM = kFalse;
+    doc.fileName = name.toStdString();
+    doc.fileFolder = chosen.folder.toStdString();
+    return OpenOutcome::Loaded;
+}

@@ -1,0 +1,103 @@
+#include "savecommands.h"
+
+#include "emscodec.h"
+#include "filedialog.h"
+#include "picturedocument.h"
+#include "prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+FileFilterTable saveFilters(const PictureDocument& doc) {
+    const FileFilter allFiles{QStringLiteral("Все файлы"), QStringLiteral("*.*")};
+    if (isAnimation(doc)) {
+        return {{QStringLiteral("EMA-анимация"), QStringLiteral("*.ema")}, allFiles};
+    }
+    return {{QStringLiteral("EMS-рисунок"), QStringLiteral("*.ems")}, allFiles};
+}
+
+QString documentPath(const PictureDocument& doc) {
+    return QDir(QString::fromStdString(doc.fileFolder))
+        .filePath(QString::fromStdString(doc.fileName));
+}
+
+// The explicit flush matters: QSaveFile::commit() flushes the buffer too but does not notice a
+// short write there (a full disk), and would put a cut-off file in place of the old one.
+bool writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const auto length = static_cast<qint64>(bytes.size());
+    const bool written =
+        file.write(reinterpret_cast<const char*>(bytes.data()), length) == length && file.flush();
+    if (!written) {
+        file.cancelWriting();
+    }
+    return file.commit();
+}
+
+} // namespace
+
+SaveOutcome saveDocument(PictureDocument& doc, Prompts& prompts) {
+    if (doc.fileName == kNoFileName) {
+        return saveDocumentAs(doc, prompts);
+    }
+    return writeDocument(doc, prompts);
+}
+
+SaveOutcome saveDocumentAs(PictureDocument& doc, Prompts& prompts) {
+    const FileDialogResult chosen =
+        fileDialog(FileDialogMode::Save, doc.dir1, saveFilters(doc), prompts);
+    if (!chosen.confirmed) {
+        return SaveOutcome::Cancelled;
+    }
+
+    // A name with a dot anywhere stays as typed: "my.pic" and "pic." are written so. The dialog
+    // asked about an existing file only for the name as typed, so the name with the added
+    // extension is asked about here.
+    QString name = chosen.fileNames.first();
+    if (!name.contains(u'.')) {
+        name += isAnimation(doc) ? QStringLiteral(".ema") : QStringLiteral(".ems");
+        const bool exists = QFileInfo::exists(QDir(chosen.folder).filePath(name));
+        if (exists &&
+            !prompts.askYesNo(QStringLiteral("Сохранить файл"),
+                              QStringLiteral("Файл %1 уже существует. Заменить его?").arg(name))) {
+            return SaveOutcome::Cancelled;
+        }
+    }
+
+    doc.fileName = name.toStdString();
+    doc.fileFolder = chosen.folder.toStdString();
+    return writeDocument(doc, prompts);
+}
+
+SaveOutcome writeDocument(PictureDocument& doc, Prompts& prompts) {
+    if (!writeBytes(documentPath(doc), encode(doc))) {
+        prompts.showError(QStringLiteral("Ошибка при записи файла."));
+        return SaveOutcome::Failed;
+    }
+    doc.IZM = kFalse;
+    if (isAnimation(doc)) {
+        doc.ka = static_cast<std::uint8_t>(doc.kK + 1);
+    }
+    return SaveOutcome::Written;
+}
+
+bool mayDiscardChanges(PictureDocument& doc, Prompts& prompts, const QString& title) {
+    if (doc.IZM == kFalse) {
+        return true;
+    }
+    switch (prompts.askSaveChanges(title)) {
+    case SaveChangesAnswer::No:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        return false;
+    case SaveChangesAnswer::Yes:
+        return saveDocument(doc, prompts) == SaveOutcome::Written;
+    }
+    return false;
+}
