@@ -1,13 +1,23 @@
 #include "previewbox.h"
 
 #include "picturedocument.h"
+#include "previewcycle.h"
 
 #include <QPainter>
 
 namespace {
 
 constexpr QRgb kBackground = qRgb(234, 234, 234);
+constexpr QRgb kSetPixel = qRgb(0, 0, 0);
+constexpr QRgb kClearPixel = qRgb(255, 255, 255);
 constexpr int kBorderWidth = 2;
+
+// Black for a set cell, white for a clear one, without a branch: pictures are often noisy enough
+// to defeat branch prediction.
+QRgb pixelFor(Cell cell) {
+    const QRgb setMask = 0u - static_cast<QRgb>(isSet(cell));
+    return kClearPixel ^ (setMask & (kClearPixel ^ kSetPixel));
+}
 
 } // namespace
 
@@ -22,6 +32,22 @@ PreviewBox::PreviewBox(QWidget* parent)
 
 void PreviewBox::clear() {
     image_.fill(kBackground);
+    update();
+}
+
+void PreviewBox::showFrame(const PictureDocument& doc, int frame) {
+    image_.fill(kBackground);
+    const Frame& cells = doc.pixels[frame];
+    const int width = doc.MX;
+    const int height = doc.MY;
+    const int left = previewLeft(width);
+    const int top = previewTop(height);
+    for (int y = 1; y <= height; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(top + y - 1)) + left;
+        for (int x = 1; x <= width; ++x) {
+            line[x - 1] = pixelFor(cells[x][y]);
+        }
+    }
     update();
 }
 

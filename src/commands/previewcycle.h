@@ -1,0 +1,25 @@
+#pragma once
+
+struct PictureDocument;
+
+// What one tick of the preview shows: the frame to draw and the progress bar's value (0..100).
+struct PreviewStep {
+    int frame;
+    int progress;
+};
+
+// Picks the frame the preview shows now, frame ka, and moves ka on to the frame of the next
+// tick. A picture always shows frame 1. An animation plays its frames in turn and wraps from the
+// last to the first; a ka beyond the count (left by a file with fewer frames, or by the writer,
+// which counts frames in it) starts again at 1. The bar shows how far the cycle has come:
+// ka x 100 / kK, rounded to the nearest whole value (25, 50, 75, 100 for four frames).
+PreviewStep advancePreview(PictureDocument& doc);
+
+// Left edge of a picture of the given width centred in the preview's 128 pixels. For an odd
+// width the half pixel is dropped, so the picture sits half a pixel left of centre and its
+// columns stay on neighbouring pixels.
+int previewLeft(int width);
+
+// Top edge of a picture of the given height centred in the preview's 96 pixels, rounded as the
+// left edge.
+int previewTop(int height);
