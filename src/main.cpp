@@ -1,3 +1,4 @@
+#include "logowindow.h"
 #include "mainwindow.h"
 #include "qtprompts.h"
 
@@ -17,8 +18,14 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTranslator);
     }
 
+    // The splash comes first: the main window sets up its document once the splash is hidden
+    // by a key, a click or the end of its count. The same window later serves as the About box.
+    LogoWindow logo;
+    logo.exec();
+
     QtPrompts prompts;
     MainWindow window(prompts);
+    window.setLogoWindow(&logo);
     prompts.setOwner(&window);
     window.show();
     return QApplication::exec();

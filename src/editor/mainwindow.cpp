@@ -5,11 +5,19 @@
 #include "documentfacts.h"
 #include "drawingfield.h"
 #include "framecommands.h"
+#include "framesdialog.h"
+#include "helpwindow.h"
+#include "importcommand.h"
+#include "logowindow.h"
 #include "newdocument.h"
+#include "opencommand.h"
 #include "picturedocument.h"
 #include "previewbox.h"
+#include "previewcycle.h"
 #include "prompts.h"
+#include "savecommands.h"
 #include "scrollcommands.h"
+#include "sizedialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -219,6 +227,7 @@ void MainWindow::createControls(QWidget* client) {
 
     previewTimer_ = new QTimer(this);
     previewTimer_->setObjectName("Timer1");
+    connect(previewTimer_, &QTimer::timeout, this, &MainWindow::previewTick);
 }
 
 void MainWindow::createMenus() {
@@ -245,6 +254,14 @@ void MainWindow::connectCommands() {
     connect(actionNamed("newani"), &QAction::triggered, this, &MainWindow::newAnimationCommand);
     connect(actionNamed("fileexit"), &QAction::triggered, this, &MainWindow::close);
     connect(actionNamed("setka"), &QAction::triggered, this, &MainWindow::gridCommand);
+    connect(actionNamed("fileopen"), &QAction::triggered, this, &MainWindow::openCommand);
+    connect(actionNamed("frombmp"), &QAction::triggered, this, &MainWindow::importBmpCommand);
+    connect(actionNamed("filesave"), &QAction::triggered, this,
+            [this] { showTitleIfWritten(saveDocument(*doc_, prompts_)); });
+    connect(actionNamed("filesaveas"), &QAction::triggered, this,
+            [this] { showTitleIfWritten(saveDocumentAs(*doc_, prompts_)); });
+    connect(actionNamed("helpme"), &QAction::triggered, this, &MainWindow::showHelp);
+    connect(actionNamed("about"), &QAction::triggered, this, &MainWindow::showAbout);
     for (const auto& entry : kEditingCommands) {
         connect(actionNamed(entry.action), &QAction::triggered, this, [this, entry] {
             entry.command(*doc_);
@@ -257,6 +274,9 @@ void MainWindow::connectCommands() {
             [this] { runFrameCommand(nextFrame); });
     connect(actionNamed("frfor"), &QAction::triggered, this,
             [this] { runFrameCommand(previousFrame); });
+    connect(actionNamed("ainopt"), &QAction::triggered, this,
+            &MainWindow::animationParametersCommand);
+    connect(actionNamed("size"), &QAction::triggered, this, &MainWindow::openSizeDialog);
 }
 
 void MainWindow::setTabOrderByDesign() {
@@ -305,11 +325,51 @@ void MainWindow::setPreviewInterval(int milliseconds) {
     previewTimer_->start(milliseconds);
 }
 
-bool MainWindow::mayDiscardChanges(const QString& title) {
-    if (!isSet(doc_->IZM)) {
-        return true;
+void MainWindow::previewTick() {
+    // The greyed third state counts as off too.
+    if (previewCheck_->checkState() != Qt::Checked) {
+        view_->clear();
+        return;
     }
-    return prompts_.askSaveChanges(title) != SaveChangesAnswer::Cancel;
+    const PreviewStep step = advancePreview(*doc_);
+    view_->showFrame(*doc_, step.frame);
+    if (progressBar_->value() != step.progress) {
+        // Left alone, the bar repaints itself at once inside setValue; held back, it is painted
+        // together with the preview box in the next paint pass.
+        progressBar_->setUpdatesEnabled(false);
+        progressBar_->setValue(step.progress);
+        progressBar_->setUpdatesEnabled(true);
+    }
+}
+
+bool MainWindow::mayDiscardChanges(const QString& title) {
+    return ::mayDiscardChanges(*doc_, prompts_, title);
+}
+
+void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
+    if (outcome == SaveOutcome::Written) {
+        showTitle();
+    }
+}
+
+// The preview rests while the command asks and reads, and then runs at the speed of whatever
+// document the command leaves.
+void MainWindow::openCommand() {
+    setPreviewInterval(0);
+    if (openDocument(*doc_, prompts_) == OpenOutcome::Loaded) {
+        view_->clear();
+        redrawField();
+        showTitle();
+    }
+    setPreviewInterval(previewIntervalMs(*doc_));
+}
+
+void MainWindow::importBmpCommand() {
+    if (importBmp(*doc_, prompts_) != ImportOutcome::Imported) {
+        return;
+    }
+    redrawField();
+    update();
 }
 
 void MainWindow::newPictureCommand() {
@@ -345,6 +405,48 @@ void MainWindow::runFrameCommand(void (*command)(PictureDocument&)) {
     }
     command(*doc_);
     redrawField();
+}
+
+// The dialog is made anew for each run. OK has written the size into the document; the preview
+// box is blanked before and after, and picks the new size up at its next tick.
+void MainWindow::openSizeDialog() {
+    view_->clear();
+    SizeDialog dialog(*doc_, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        view_->clear();
+    }
+    redrawField();
+}
+
+void MainWindow::animationParametersCommand() {
+    if (refusedForPicture()) {
+        return;
+    }
+    if (framesDialog_ == nullptr) {
+        framesDialog_ = new FramesDialog(this);
+    }
+    framesDialog_->setFrameCount(doc_->kK);
+    if (framesDialog_->exec() == QDialog::Accepted) {
+        setFrameCount(*doc_, framesDialog_->frameCount());
+    }
+    // The field and the frame labels show the new count as soon as the dialog is gone.
+    redrawField();
+}
+
+// The About box is modal, but nothing follows it here: the command shows it and returns, and the
+// window blocks the program's other windows until a key, a click or the splash count hides it.
+void MainWindow::showAbout() {
+    if (logoWindow_ == nullptr) {
+        logoWindow_ = new LogoWindow(this);
+    }
+    logoWindow_->showModal();
+}
+
+void MainWindow::showHelp() {
+    if (helpWindow_ == nullptr) {
+        helpWindow_ = new HelpWindow(this);
+    }
+    helpWindow_->showInFront();
 }
 
 void MainWindow::gridCommand() {

@@ -7,7 +7,11 @@
 
 struct PictureDocument;
 class Prompts;
+enum class SaveOutcome;
+class HelpWindow;
+class LogoWindow;
 class DrawingField;
+class FramesDialog;
 class PreviewBox;
 class QAction;
 class QCheckBox;
@@ -35,6 +39,15 @@ public:
     // The preview timer's interval; 0 stops the timer.
     void setPreviewInterval(int milliseconds);
 
+    // The logo window that showed the splash at start-up; the About command shows it again, so
+    // the splash's count goes on there. Without one, About makes its own on first use. The
+    // caller keeps ownership.
+    void setLogoWindow(LogoWindow* logo) { logoWindow_ = logo; }
+
+    // One tick of the preview timer: shows frame ka at true size, sets the progress bar and
+    // moves ka on for an animation. With the preview switched off it only blanks the box.
+    void previewTick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,9 +69,17 @@ private:
     void newPictureCommand();
     void newAnimationCommand();
     void gridCommand();
+    void openCommand();
+    void importBmpCommand();
+    void showTitleIfWritten(SaveOutcome outcome);
     // Frame commands answer "Только для анимации" for a picture; true when they did.
     bool refusedForPicture();
+    void showAbout();
+    void showHelp();
     void runFrameCommand(void (*command)(PictureDocument&));
+    void animationParametersCommand();
+    // Runs the picture size dialog modally; the field shows the size it leaves at once.
+    void openSizeDialog();
 
     std::unique_ptr<PictureDocument> doc_;
     Prompts& prompts_;
@@ -67,6 +88,9 @@ private:
     QCheckBox* previewCheck_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QTimer* previewTimer_ = nullptr;
+    LogoWindow* logoWindow_ = nullptr;       // made on first use, then only hidden and shown
+    HelpWindow* helpWindow_ = nullptr;       // made on first use, then only hidden and shown
+    FramesDialog* framesDialog_ = nullptr;   // made on first use, then only hidden and shown
     std::array<QLabel*, 3> captionLabels_{}; // Label1: size, frames, current
     std::array<QLabel*, 5> valueLabels_{};   // Label2: size, format, bytes, frames, current
     std::array<QPushButton*, 12> toolbar_{}; // Command1, by design index

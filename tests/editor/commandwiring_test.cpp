@@ -71,15 +71,15 @@ TEST_F(CommandWiringTest, ClipboardCommandsFromToolbarAndMenu) {
 }
 
 TEST_F(CommandWiringTest, FrameCommandsStepAnAnimationAndRefuseAPicture) {
-    const PictureDocument before = doc();
+    const auto before = std::make_unique<PictureDocument>(doc());
     for (const char* name : {"frnext", "frfor"}) {
         prompts.shown.clear();
         trigger(name);
         ASSERT_EQ(prompts.shown.size(), 1) << name;
         EXPECT_EQ(prompts.shown[0].kind, "notice");
         EXPECT_EQ(prompts.shown[0].text, "Только для анимации");
-        EXPECT_EQ(doc().k, before.k);
-        EXPECT_EQ(doc().ka, before.ka);
+        EXPECT_EQ(doc().k, before->k);
+        EXPECT_EQ(doc().ka, before->ka);
     }
 
     trigger("newani");

@@ -1,0 +1,74 @@
+#include "drawingfield.h"
+#include "fakeprompts.h"
+#include "mainwindow.h"
+#include "picturedocument.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Toolbar button 11 and the File menu reach the BMP import, and the field shows the picture.
+class ImportBmpWiring : public testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(prompts);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        field = window->findChild<DrawingField*>("Pole");
+    }
+    // The dialog moves the current folder to the chosen file's.
+    void TearDown() override { QDir::setCurrent(savedFolder); }
+
+    PictureDocument& doc() { return window->document(); }
+    QRgb shownCell(int x, int y) const {
+        const FieldImage& image = field->fieldImage();
+        return image.image().pixel(image.columnEdge(x - 1) + 3, image.rowEdge(y - 1) + 3);
+    }
+    QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
+
+    QString savedFolder = QDir::currentPath();
+    FakePrompts prompts;
+    std::unique_ptr<MainWindow> window;
+    DrawingField* field = nullptr;
+};
+
+TEST_F(ImportBmpWiring, ToolbarButtonImportsAndTheFieldShowsIt) {
+    doc().pixels[1][2][1] = kCellSet;
+    prompts.fileAnswers = {{QStringLiteral(TEST_DATA_DIR "/bmp/pillow-72x14.bmp")}};
+    QTest::mouseClick(window->findChild<QPushButton*>("Command1_11"), Qt::LeftButton);
+
+    ASSERT_EQ(prompts.dialogs.size(), 1);
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(doc().MX, 72);
+    EXPECT_EQ(doc().MY, 14);
+    EXPECT_EQ(label("Label2_0"), " 72 x 14");
+    EXPECT_EQ(window->windowTitle(), "Mosaikon");
+    // In the picture 1, 1 and 3, 3 are black, 2, 1 and 72, 14 white; the cell 2, 1 drawn before
+    // is replaced.
+    EXPECT_EQ(shownCell(1, 1), qRgb(0, 0, 128));
+    EXPECT_EQ(shownCell(2, 1), qRgb(255, 255, 255));
+    EXPECT_EQ(shownCell(3, 3), qRgb(0, 0, 128));
+    EXPECT_EQ(shownCell(72, 14), qRgb(255, 255, 255));
+}
+
+TEST_F(ImportBmpWiring, MenuItemReportsARefusedFile) {
+    prompts.fileAnswers = {{QStringLiteral(TEST_DATA_DIR "/bmp/pillow-8x100.bmp")}};
+    window->findChild<QAction*>("frombmp")->trigger();
+
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].kind, "error");
+    EXPECT_EQ(prompts.shown[0].text,
+              "Ошибка при открытии файла. Убедитесь что это двухцветный bmp-файл.");
+    EXPECT_EQ(doc().MX, 32);
+    EXPECT_EQ(doc().MY, 32);
+    EXPECT_EQ(label("Label2_0"), " 32 x 32");
+}
+
+} // namespace
