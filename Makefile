@@ -1,6 +1,7 @@
 # make run · make test · make bench · make fuzz · make format
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
+SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 GENERATOR := $(if $(shell command -v ninja),-G Ninja,)
@@ -22,8 +23,15 @@ build: configure
 run: build
 	$(BUILD_DIR)/mosaikon
 
+# The model, the file layer and their tests run a second time under the address and
+# undefined-behaviour sanitizers; any report fails the run.
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	@cmake -S . -B $(SANITIZE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DMOSAIKON_GUI=OFF \
+		-DMOSAIKON_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 bench: deps
 	@cmake -S . -B $(BENCH_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -51,4 +59,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)
