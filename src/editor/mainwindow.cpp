@@ -355,21 +355,34 @@ void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
 // The preview rests while the command asks and reads, and then runs at the speed of whatever
 // document the command leaves.
 void MainWindow::openCommand() {
+    const std::string fileBefore = doc_->fileName;
     setPreviewInterval(0);
     if (openDocument(*doc_, prompts_) == OpenOutcome::Loaded) {
         view_->clear();
         redrawField();
         showTitle();
+    } else {
+        showTitleIfSavedMeanwhile(fileBefore);
     }
     setPreviewInterval(previewIntervalMs(*doc_));
 }
 
 void MainWindow::importBmpCommand() {
+    const std::string fileBefore = doc_->fileName;
     if (importBmp(*doc_, prompts_) != ImportOutcome::Imported) {
+        showTitleIfSavedMeanwhile(fileBefore);
         return;
     }
     redrawField();
     update();
+}
+
+// A Yes to the save-changes question may have given the document a file before the command
+// stopped; the title then names it.
+void MainWindow::showTitleIfSavedMeanwhile(const std::string& fileBefore) {
+    if (doc_->fileName != fileBefore) {
+        showTitle();
+    }
 }
 
 void MainWindow::newPictureCommand() {

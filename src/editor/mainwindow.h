@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 struct PictureDocument;
 class Prompts;
@@ -72,6 +73,7 @@ private:
     void openCommand();
     void importBmpCommand();
     void showTitleIfWritten(SaveOutcome outcome);
+    void showTitleIfSavedMeanwhile(const std::string& fileBefore);
     // Frame commands answer "Только для анимации" for a picture; true when they did.
     bool refusedForPicture();
     void showAbout();

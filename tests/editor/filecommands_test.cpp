@@ -115,6 +115,18 @@ TEST_F(FileCommandsTest, AYesWhoseSaveWasCancelledKeepsTheWindowOpen) {
     EXPECT_EQ(QFile(path("kept.ems")).size(), 131);
 }
 
+TEST_F(FileCommandsTest, ACommandStoppedAfterItsSaveStillShowsTheSavedName) {
+    for (const char* command : {"fileopen", "frombmp"}) {
+        doc().IZM = kTrue;
+        doc().fileName = "*";
+        window->redrawField();
+        prompts.saveAnswers = {SaveChangesAnswer::Yes};
+        prompts.fileAnswers = {{path(QStringLiteral("saved-%1").arg(command))}, {}};
+        trigger(command);
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("saved-%1 - Mosaikon").arg(command));
+    }
+}
+
 TEST_F(FileCommandsTest, NewAfterAYesStartsOnlyOnceTheDrawingIsSaved) {
     doc().pixels[1][1][1] = kCellSet;
     doc().IZM = kTrue;
