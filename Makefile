@@ -1,13 +1,15 @@
-# make run · make test · make bench · make fuzz · make format
+# make run · make test · make bench · make fuzz · make format · make install · make package
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+RELEASE_DIR ?= build-release
+PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 GENERATOR := $(if $(shell command -v ninja),-G Ninja,)
 JOBS ?= 2
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test bench fuzz format clean release install package
 
 all: build
 
@@ -55,8 +57,21 @@ fuzz: deps
 			fuzz/corpus-run/$$name fuzz/corpus/$$name || exit 1; \
 	done
 
+# The program alone, optimised, for installing and packaging.
+release: deps
+	@cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(RELEASE_DIR) -j $(JOBS) --target mosaikon
+
+# The program, its desktop entry, AppStream file and icons under PREFIX (and DESTDIR, if given).
+install: release
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+# A Debian package in RELEASE_DIR; dpkg-shlibdeps works out its dependencies.
+package: release
+	cd $(RELEASE_DIR) && cpack -G DEB
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(SANITIZE_DIR) $(RELEASE_DIR)

@@ -1,3 +1,4 @@
+#include "applicationidentity.h"
 #include "logowindow.h"
 #include "mainwindow.h"
 #include "qtprompts.h"
@@ -9,7 +10,7 @@
 int main(int argc, char** argv) {
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Mosaikon");
+    setApplicationIdentity();
 
     // Qt's own buttons and dialogs speak Russian like the rest of the program.
     QTranslator qtTranslator;

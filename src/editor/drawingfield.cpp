@@ -29,6 +29,10 @@ std::uint8_t heldButtonOf(Qt::MouseButton button) {
 
 DrawingField::DrawingField(PictureDocument& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
     setObjectName("Pole");
+    setAccessibleName(QStringLiteral("Поле рисования"));
+    setAccessibleDescription(
+        QStringLiteral("Рисунок в увеличенном виде: левая кнопка мыши ставит точку, правая "
+                       "стирает. Клавиши 8, 2, 4 и 6 сдвигают рисунок, ! и \" листают кадры."));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorderWidth);
     setFocusPolicy(Qt::StrongFocus);

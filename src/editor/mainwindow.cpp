@@ -18,6 +18,7 @@
 #include "savecommands.h"
 #include "scrollcommands.h"
 #include "sizedialog.h"
+#include "toolbaricon.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -180,10 +181,12 @@ void MainWindow::createToolbar(QWidget* client) {
         auto* button = new QPushButton(client);
         button->setObjectName(QStringLiteral("Command1_%1").arg(entry.index));
         button->setGeometry(entry.left, 0, 29, 29);
-        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.xpm").arg(entry.picture)));
+        button->setIcon(toolbarIcon(QStringLiteral(":/toolbar/%1.xpm").arg(entry.picture)));
         button->setIconSize(QSize(24, 24));
         button->installEventFilter(this);
         QAction* action = actionNamed(entry.action);
+        // The button shows only its picture; a screen reader says the command's menu caption.
+        button->setAccessibleName(action->text());
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
         toolbar_[entry.index] = button;
     }

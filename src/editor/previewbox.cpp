@@ -24,6 +24,8 @@ QRgb pixelFor(Cell cell) {
 PreviewBox::PreviewBox(QWidget* parent)
     : QFrame(parent), image_(kMaxWidth, kMaxHeight, QImage::Format_RGB32) {
     setObjectName("view");
+    setAccessibleName(QStringLiteral("Окно предосмотра"));
+    setAccessibleDescription(QStringLiteral("Рисунок или кадр анимации в натуральную величину."));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorderWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,0 +1,26 @@
+#include "applicationidentity.h"
+
+#include <QApplication>
+
+namespace {
+
+// The PNG sizes of src/resources/icons, made from mosaikon.svg by scripts/make-icons. PNGs rather
+// than the SVG: Qt reads SVG only through a plugin that is loaded at run time, which no
+// dependency scan of the executable would find, and the small sizes are drawn by hand anyway.
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+} // namespace
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (const int size : kIconSizes) {
+        icon.addFile(QStringLiteral(":/icons/mosaikon-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+void setApplicationIdentity() {
+    QApplication::setApplicationName(QStringLiteral("Mosaikon"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    QApplication::setWindowIcon(applicationIcon());
+}

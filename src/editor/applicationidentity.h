@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+
+// The desktop entry the program's windows belong to: mosaikon.desktop.
+inline constexpr char kDesktopFileName[] = "mosaikon";
+
+// The program's icon in every size it ships, drawn for each size so that none is scaled.
+QIcon applicationIcon();
+
+// Names the program, its desktop entry and its icon to the windowing system; every window and
+// dialog without an icon of its own shows the program's.
+void setApplicationIdentity();
