@@ -1,7 +1,6 @@
-#include "fakeprompts.h"
 #include "helpwindow.h"
 #include "logowindow.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,26 +8,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
-class HelpAboutCommandsTest : public testing::Test {
-protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
-
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
-};
+class HelpAboutCommandsTest : public MainWindowFixture {};
 
 TEST_F(HelpAboutCommandsTest, HelpShowsTheHelpWindowBesideTheMainWindow) {
     EXPECT_EQ(window->findChild<HelpWindow*>(), nullptr) << "made on first use only";

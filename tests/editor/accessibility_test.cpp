@@ -1,5 +1,4 @@
-#include "fakeprompts.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -7,32 +6,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class AccessibilityTest : public testing::Test {
+class AccessibilityTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    QWidget* child(const QString& name) const {
-        auto* found = window->findChild<QWidget*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-
     // What a screen reader is told about a widget.
     static QString spoken(QWidget* widget, QAccessible::Text text) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         return accessible != nullptr ? accessible->text(text) : QString();
     }
-
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(AccessibilityTest, ToolbarButtonsAreNamedAfterTheirCommands) {

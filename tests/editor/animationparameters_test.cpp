@@ -1,10 +1,8 @@
-#include "fakeprompts.h"
 #include "framesdialog.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
+#include "modaldriver.h"
 #include "picturedocument.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -13,24 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
 // The Animation menu's parameters command runs its dialog modally, as the program does. Each test
 // acts on the open dialog from a zero-time timer inside the modal loop; a guard closes the dialog
 // after a few seconds should the test fail to, so no test can hang.
-class AnimationParametersTest : public testing::Test {
+class AnimationParametersTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    PictureDocument& doc() { return window->document(); }
-    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
-    QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
     FramesDialog* dialog() const { return window->findChild<FramesDialog*>("Form5"); }
 
     struct OpenDialog {
@@ -46,23 +34,14 @@ protected:
     // Runs the command through toolbar button 8; `act` works on the dialog while it is open and
     // must close it.
     void openParameters(const std::function<void(OpenDialog&)>& act) {
-        QObject context;
-        bool acted = false;
-        QTimer::singleShot(0, &context, [&] {
-            FramesDialog* open = dialog();
-            ASSERT_NE(open, nullptr);
-            ASSERT_TRUE(open->isVisible());
-            ASSERT_TRUE(open->isModal());
-            OpenDialog driver{*open};
+        const auto actOnOpenDialog = [&](FramesDialog& open) {
+            ASSERT_EQ(&open, dialog());
+            ASSERT_TRUE(open.isVisible());
+            ASSERT_TRUE(open.isModal());
+            OpenDialog driver{open};
             act(driver);
-            acted = true;
-        });
-        QTimer::singleShot(5000, &context, [this] {
-            ADD_FAILURE() << "the dialog was left open";
-            dialog()->reject();
-        });
-        QTest::mouseClick(window->findChild<QPushButton*>("Command1_8"), Qt::LeftButton);
-        EXPECT_TRUE(acted);
+        };
+        EXPECT_TRUE(driveModalDialog<FramesDialog>([this] { click(8); }, actOnOpenDialog));
         ASSERT_NE(dialog(), nullptr);
         EXPECT_FALSE(dialog()->isVisible());
     }
@@ -80,9 +59,6 @@ protected:
         doc().IZM = kFalse;
         doc().ka = 3;
     }
-
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(AnimationParametersTest, EveryFrameCommandRefusesAPictureOnceAndChangesNothing) {

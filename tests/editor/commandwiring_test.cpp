@@ -1,10 +1,6 @@
-#include "drawingfield.h"
-#include "fakeprompts.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
 #include "picturedocument.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -15,32 +11,7 @@ namespace {
 
 // The menu items, toolbar buttons and keys reach the editing and frame commands, and the field
 // shows their result at once.
-class CommandWiringTest : public testing::Test {
-protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        field = window->findChild<DrawingField*>("Pole");
-    }
-
-    PictureDocument& doc() { return window->document(); }
-    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
-    void click(int button) {
-        QTest::mouseClick(
-            window->findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(button)),
-            Qt::LeftButton);
-    }
-    QRgb shownCell(int x, int y) const {
-        const FieldImage& image = field->fieldImage();
-        return image.image().pixel(image.columnEdge(x - 1) + 3, image.rowEdge(y - 1) + 3);
-    }
-    QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
-
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
-    DrawingField* field = nullptr;
-};
+class CommandWiringTest : public MainWindowFixture {};
 
 TEST_F(CommandWiringTest, DigitKeysScrollTheDrawingOnTheField) {
     doc().pixels[1][5][5] = kCellSet;

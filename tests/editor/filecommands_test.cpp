@@ -1,42 +1,27 @@
-#include "fakeprompts.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
 #include "picturedocument.h"
 
-#include <QAction>
-#include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 // Save, Save As, Open and the save-changes question as the window runs them: titles, labels, the
 // preview timer and whether the window may close.
-class FileCommandsTest : public testing::Test {
+class FileCommandsTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        MainWindowFixture::SetUp();
     }
-    void TearDown() override { QDir::setCurrent(savedCurrentFolder); }
 
-    PictureDocument& doc() { return window->document(); }
-    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
     QString path(const QString& name) const { return folder.filePath(name); }
-    QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
     const QTimer* timer() const { return window->findChild<QTimer*>("Timer1"); }
 
-    QString savedCurrentFolder = QDir::currentPath();
     QTemporaryDir folder;
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(FileCommandsTest, SavingANewPictureAsksForANameAndShowsItInTheTitle) {

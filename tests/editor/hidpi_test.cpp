@@ -1,6 +1,4 @@
-#include "drawingfield.h"
-#include "fakeprompts.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
 #include "picturedocument.h"
 #include "previewbox.h"
 
@@ -10,21 +8,16 @@
 #include <QtGlobal>
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <memory>
-
 // These tests look at what the window paints on a screen of whatever scale the run has: the
 // normal run at 1, and a second run with QT_SCALE_FACTOR=2. At scale n every picture pixel must
 // come out as a whole n x n square of its own colour, never smoothed.
 
 namespace {
 
-class HiDpiTest : public testing::Test {
+class HiDpiTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        MainWindowFixture::SetUp();
         ratio = qRound(window->devicePixelRatio());
         ASSERT_EQ(window->devicePixelRatio(), ratio) << "only whole scales keep pixels square";
     }
@@ -37,8 +30,6 @@ protected:
                 doc.pixels[doc.k][x][y] = (x + y) % 2 == 0 ? kCellSet : kCellClear;
     }
 
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
     int ratio = 1;
 };
 

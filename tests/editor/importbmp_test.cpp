@@ -1,43 +1,15 @@
-#include "drawingfield.h"
-#include "fakeprompts.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
 #include "picturedocument.h"
 
 #include <QAction>
-#include <QDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 // Toolbar button 11 and the File menu reach the BMP import, and the field shows the picture.
-class ImportBmpWiring : public testing::Test {
-protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        field = window->findChild<DrawingField*>("Pole");
-    }
-    // The dialog moves the current folder to the chosen file's.
-    void TearDown() override { QDir::setCurrent(savedFolder); }
-
-    PictureDocument& doc() { return window->document(); }
-    QRgb shownCell(int x, int y) const {
-        const FieldImage& image = field->fieldImage();
-        return image.image().pixel(image.columnEdge(x - 1) + 3, image.rowEdge(y - 1) + 3);
-    }
-    QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
-
-    QString savedFolder = QDir::currentPath();
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
-    DrawingField* field = nullptr;
-};
+class ImportBmpWiring : public MainWindowFixture {};
 
 TEST_F(ImportBmpWiring, ToolbarButtonImportsAndTheFieldShowsIt) {
     doc().pixels[1][2][1] = kCellSet;

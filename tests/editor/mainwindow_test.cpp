@@ -1,6 +1,4 @@
-#include "drawingfield.h"
-#include "fakeprompts.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
 #include "picturedocument.h"
 
 #include <QAction>
@@ -13,47 +11,26 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    template <typename T> T* child(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QString text(const QString& label) const { return child<QLabel>(label)->text(); }
-    QAction* action(const QString& name) const { return child<QAction>(name); }
-    PictureDocument& doc() { return window->document(); }
-    DrawingField* field() const { return child<DrawingField>("Pole"); }
-
     // Resizes the window so that its client area gets the given size.
     void resizeClient(QSize size) {
         const QSize frame = window->size() - window->centralWidget()->size();
         window->resize(size + frame);
         QCoreApplication::processEvents();
     }
-
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartsWithAnEmptyPictureOfThirtyTwoByThirtyTwo) {
     EXPECT_EQ(window->windowTitle(), "Mosaikon");
     EXPECT_EQ(window->centralWidget()->size(), QSize(421, 342));
-    EXPECT_EQ(text("Label2_0"), " 32 x 32");
-    EXPECT_EQ(text("Label2_1"), "EMS");
-    EXPECT_EQ(text("Label2_2"), " 131");
-    EXPECT_EQ(text("Label2_3"), "");
-    EXPECT_EQ(text("Label2_4"), "");
+    EXPECT_EQ(label("Label2_0"), " 32 x 32");
+    EXPECT_EQ(label("Label2_1"), "EMS");
+    EXPECT_EQ(label("Label2_2"), " 131");
+    EXPECT_EQ(label("Label2_3"), "");
+    EXPECT_EQ(label("Label2_4"), "");
     EXPECT_FALSE(child<QLabel>("Label1_1")->isEnabled());
     EXPECT_FALSE(child<QLabel>("Label1_2")->isEnabled());
     EXPECT_TRUE(action("setka")->isChecked());
@@ -91,7 +68,7 @@ TEST_F(MainWindowTest, ControlsStandAtTheirPlaces) {
             EXPECT_EQ(qobject_cast<const QLabel*>(widget)->text(), control.text);
         }
     }
-    EXPECT_EQ(field()->contentsRect().size(), QSize(281, 282));
+    EXPECT_EQ(field->contentsRect().size(), QSize(281, 282));
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsShowPicturesInTheirOrder) {
@@ -148,20 +125,20 @@ TEST_F(MainWindowTest, MenusHoldEveryItemWithItsShortcut) {
 
 TEST_F(MainWindowTest, FieldFollowsTheClientArea) {
     resizeClient(QSize(600, 400));
-    EXPECT_EQ(field()->geometry(), QRect(136, 56, 464, 344));
+    EXPECT_EQ(field->geometry(), QRect(136, 56, 464, 344));
     resizeClient(QSize(100, 300));
-    EXPECT_EQ(field()->geometry(), QRect(136, 56, 464, 244));
+    EXPECT_EQ(field->geometry(), QRect(136, 56, 464, 244));
     resizeClient(QSize(300, 40));
-    EXPECT_EQ(field()->geometry(), QRect(136, 56, 164, 244));
+    EXPECT_EQ(field->geometry(), QRect(136, 56, 164, 244));
 }
 
 TEST_F(MainWindowTest, StatusShowsAnAnimationsFrames) {
     action("newani")->trigger();
-    EXPECT_EQ(text("Label2_0"), " 16 x 16");
-    EXPECT_EQ(text("Label2_1"), "EMA");
-    EXPECT_EQ(text("Label2_2"), " 133");
-    EXPECT_EQ(text("Label2_3"), " 4");
-    EXPECT_EQ(text("Label2_4"), " 1");
+    EXPECT_EQ(label("Label2_0"), " 16 x 16");
+    EXPECT_EQ(label("Label2_1"), "EMA");
+    EXPECT_EQ(label("Label2_2"), " 133");
+    EXPECT_EQ(label("Label2_3"), " 4");
+    EXPECT_EQ(label("Label2_4"), " 1");
     EXPECT_TRUE(child<QLabel>("Label1_1")->isEnabled());
     EXPECT_EQ(child<QTimer>("Timer1")->interval(), 192);
 }
@@ -201,15 +178,15 @@ TEST_F(MainWindowTest, TitleRulesAfterAFileAndAfterARedraw) {
 }
 
 TEST_F(MainWindowTest, GridToggleShowsAndHidesTheLines) {
-    field()->setFocus();
+    field->setFocus();
     QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(doc().gridOn, kFalse);
     EXPECT_FALSE(action("setka")->isChecked());
-    EXPECT_EQ(field()->fieldImage().image().pixel(0, 4), qRgb(255, 255, 255));
+    EXPECT_EQ(field->fieldImage().image().pixel(0, 4), qRgb(255, 255, 255));
     QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(doc().gridOn, kTrue);
     EXPECT_TRUE(action("setka")->isChecked());
-    EXPECT_EQ(field()->fieldImage().image().pixel(0, 4), qRgb(192, 192, 192));
+    EXPECT_EQ(field->fieldImage().image().pixel(0, 4), qRgb(192, 192, 192));
 }
 
 TEST_F(MainWindowTest, TypedCharactersRunTheirCommandsWhereTheyApply) {
@@ -218,7 +195,7 @@ TEST_F(MainWindowTest, TypedCharactersRunTheirCommandsWhereTheyApply) {
     QSignalSpy next(action("frnext"), &QAction::triggered);
     auto* button = child<QPushButton>("Command1_3");
 
-    QTest::keyClicks(field(), "8!\"x");
+    QTest::keyClicks(field, "8!\"x");
     EXPECT_EQ(scrollUp.count(), 1);
     EXPECT_EQ(previous.count(), 1);
     EXPECT_EQ(next.count(), 1);
@@ -248,7 +225,7 @@ TEST_F(MainWindowTest, ClosingAsksOnlyForAChangedDocument) {
 }
 
 TEST_F(MainWindowTest, DrawingInTheWindowMarksTheDocument) {
-    QTest::mouseClick(field(), Qt::LeftButton, {}, QPoint(2 + 10, 2 + 10));
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 10, 2 + 10));
     EXPECT_EQ(doc().pixels[1][2][2], kCellSet);
     EXPECT_EQ(doc().IZM, kTrue);
     EXPECT_EQ(window->windowTitle(), "Mosaikon") << "drawing refreshes no title";

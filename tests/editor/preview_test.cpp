@@ -1,16 +1,11 @@
-#include "fakeprompts.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
 #include "picturedocument.h"
 #include "previewbox.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QProgressBar>
-#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -33,20 +28,16 @@ bool onlyBackground(const QImage& image) {
 }
 
 // The preview plays the document in its box; the tests drive the timer's tick themselves.
-class PreviewTest : public testing::Test {
+class PreviewTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        MainWindowFixture::SetUp();
         view = window->findChild<PreviewBox*>("view");
         bar = window->findChild<QProgressBar*>("ProgressBar1");
         check = window->findChild<QCheckBox*>("Check1");
         timer = window->findChild<QTimer*>("Timer1");
     }
 
-    PictureDocument& doc() { return window->document(); }
-    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
     // A new 16 x 16 animation of 4 frames whose frame f has the cells of column f set, with the
     // timer stopped so that only the test ticks.
     void newAnimationWithMarkedFrames() {
@@ -69,8 +60,6 @@ protected:
         return shown;
     }
 
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
     PreviewBox* view = nullptr;
     QProgressBar* bar = nullptr;
     QCheckBox* check = nullptr;

@@ -1,6 +1,5 @@
-#include "drawingfield.h"
-#include "fakeprompts.h"
-#include "mainwindow.h"
+#include "mainwindowfixture.h"
+#include "modaldriver.h"
 #include "picturedocument.h"
 #include "previewbox.h"
 #include "sizedialog.h"
@@ -11,11 +10,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -25,53 +22,10 @@ constexpr QRgb kPreviewBackground = qRgb(234, 234, 234);
 
 // The size command through the main window: the modal dialog is worked while its own event loop
 // runs, and the window shows the outcome once it has closed.
-class SizeCommandTest : public testing::Test {
+class SizeCommandTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(prompts);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        field = window->findChild<DrawingField*>("Pole");
-    }
-
-    PictureDocument& doc() { return window->document(); }
-    QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
-    QRgb shownCell(int x, int y) const {
-        const FieldImage& image = field->fieldImage();
-        return image.image().pixel(image.columnEdge(x - 1) + 3, image.rowEdge(y - 1) + 3);
-    }
-
-    // Runs `open`, which should show the size dialog modally, and lets `drive` work the open
-    // dialog. Returns whether the dialog was there to drive. A dialog the driver leaves open is
-    // rejected after a few seconds, and the test fails, so no test can hang.
-    bool whileDialogOpen(const std::function<void()>& open,
-                         const std::function<void(SizeDialog&)>& drive) {
-        bool driven = false;
-        bool timedOut = false;
-        QTimer driver;
-        driver.setSingleShot(true);
-        QObject::connect(&driver, &QTimer::timeout, [&] {
-            if (auto* dialog = window->findChild<SizeDialog*>("Form2")) {
-                driven = true;
-                drive(*dialog);
-            }
-        });
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [&] {
-            if (auto* dialog = window->findChild<SizeDialog*>("Form2")) {
-                timedOut = true;
-                dialog->reject();
-            }
-        });
-        driver.start(0);
-        guard.start(5000);
-        open();
-        EXPECT_FALSE(timedOut) << "the dialog was left open";
-        return driven;
-    }
     bool fromMenu(const std::function<void(SizeDialog&)>& drive) {
-        return whileDialogOpen([this] { window->findChild<QAction*>("size")->trigger(); }, drive);
+        return driveModalDialog<SizeDialog>([this] { trigger("size"); }, drive);
     }
 
     static void clickEntry(SizeDialog& dialog, int row) {
@@ -100,10 +54,6 @@ protected:
         }
         return true;
     }
-
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> window;
-    DrawingField* field = nullptr;
 };
 
 TEST_F(SizeCommandTest, MenuItemAndToolbarButtonOpenTheDialogModally) {
@@ -114,7 +64,7 @@ TEST_F(SizeCommandTest, MenuItemAndToolbarButtonOpenTheDialogModally) {
         },
     };
     for (const auto& open : ways) {
-        const bool driven = whileDialogOpen(open, [](SizeDialog& dialog) {
+        const bool driven = driveModalDialog<SizeDialog>(open, [](SizeDialog& dialog) {
             EXPECT_TRUE(dialog.isVisible());
             EXPECT_TRUE(dialog.isModal());
             EXPECT_EQ(dialog.findChild<QScrollBar*>("HScroll1")->value(), 32);
