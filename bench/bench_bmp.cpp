@@ -37,16 +37,16 @@ std::vector<std::uint8_t> largestBmp() {
     return bytes;
 }
 
-void decodeLargestBmp(benchmark::State& state) {
+void BM_DecodeLargestBmp(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = largestBmp();
     for (auto _ : state) {
         benchmark::DoNotOptimize(decodeBmp(bytes));
     }
 }
-BENCHMARK(decodeLargestBmp)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecodeLargestBmp)->Unit(benchmark::kMicrosecond);
 
 // What Import spends on the bytes: checking, decoding and writing the frame into the document.
-void importLargestBmp(benchmark::State& state) {
+void BM_ImportLargestBmp(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = largestBmp();
     auto doc = std::make_unique<PictureDocument>();
     for (auto _ : state) {
@@ -55,7 +55,7 @@ void importLargestBmp(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(importLargestBmp)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ImportLargestBmp)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

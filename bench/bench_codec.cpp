@@ -26,24 +26,24 @@ std::unique_ptr<PictureDocument> largestAnimation() {
     return doc;
 }
 
-void encodeLargestAnimation(benchmark::State& state) {
+void BM_EncodeLargestAnimation(benchmark::State& state) {
     const auto doc = largestAnimation();
     for (auto _ : state) {
         benchmark::DoNotOptimize(encode(*doc));
     }
 }
-BENCHMARK(encodeLargestAnimation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EncodeLargestAnimation)->Unit(benchmark::kMicrosecond);
 
-void decodeLargestAnimation(benchmark::State& state) {
+void BM_DecodeLargestAnimation(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = encode(*largestAnimation());
     for (auto _ : state) {
         benchmark::DoNotOptimize(decode(bytes));
     }
 }
-BENCHMARK(decodeLargestAnimation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecodeLargestAnimation)->Unit(benchmark::kMicrosecond);
 
 // What Open spends on the bytes: decoding and writing the cells into the document.
-void decodeAndApplyLargestAnimation(benchmark::State& state) {
+void BM_DecodeAndApplyLargestAnimation(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = encode(*largestAnimation());
     auto doc = std::make_unique<PictureDocument>();
     for (auto _ : state) {
@@ -52,7 +52,7 @@ void decodeAndApplyLargestAnimation(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(decodeAndApplyLargestAnimation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecodeAndApplyLargestAnimation)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
