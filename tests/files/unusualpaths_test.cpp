@@ -1,0 +1,234 @@
+#include "bmpfixtures.h"
+#include "emscodec.h"
+#include "fakeprompts.h"
+#include "filetestsupport.h"
+#include "importcommand.h"
+#include "opencommand.h"
+#include "savecommands.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+// Paths a user can type into the file dialog that are no readable file of reasonable size, and
+// places a save cannot write to. Every one ends in the program's message with the document as it
+// was; none blocks, crashes or loads a huge file.
+namespace {
+
+const QString kOpenUnsupported = QStringLiteral("Данный файл не поддерживается.");
+const QString kOpenError =
+    QStringLiteral("Ошибка чтении файла. Убедитесь что это правильный EMS-рисунок.");
+const QString kImportError =
+    QStringLiteral("Ошибка при открытии файла. Убедитесь что это двухцветный bmp-файл.");
+const QString kWriteError = QStringLiteral("Ошибка при записи файла.");
+
+constexpr std::size_t kHugeFileBytes = 8 * 1024 * 1024;
+
+// Watches a FIFO while a command runs: a reader that opens it would block until a writer comes,
+// so the watch plays that writer, which lets the reader go on, and records that it was needed.
+class FifoWatch {
+public:
+    explicit FifoWatch(const QString& path)
+        : path_(QFile::encodeName(path).toStdString()), thread_([this] { watch(); }) {}
+    ~FifoWatch() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+    FifoWatch(const FifoWatch&) = delete;
+    FifoWatch& operator=(const FifoWatch&) = delete;
+
+    bool readerBlocked() const { return readerBlocked_; }
+
+private:
+    void watch() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        while (!done_) {
+            // Opening for writing without blocking succeeds only while a reader has it open.
+            const int descriptor = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+            if (descriptor >= 0) {
+                readerBlocked_ = true;
+                ::close(descriptor);
+                return;
+            }
+            wake_.wait_for(lock, std::chrono::milliseconds(5), [this] { return done_; });
+        }
+    }
+
+    std::string path_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::atomic<bool> readerBlocked_{false};
+    std::thread thread_;
+};
+
+class UnusualPaths : public testing::Test {
+protected:
+    // The document at stake: a modified picture with a drawing and a file of its own.
+    void SetUp() override {
+        ASSERT_TRUE(temp.isValid());
+        folder = QDir(temp.path()).canonicalPath();
+        std::mt19937 random(5);
+        scribble(*doc, random);
+        doc->MX = 40;
+        doc->MY = 30;
+        doc->IZM = kTrue;
+        doc->fileName = "mine.ems";
+        doc->fileFolder = folder.toStdString();
+        doc->dir1 = folder.toStdString();
+        *before = *doc;
+
+        writeBytes(path("plain"), Bytes{1, 2, 3});
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+        ASSERT_TRUE(QFile::link(path("nowhere"), path("dangling")));
+        ASSERT_TRUE(QDir(folder).mkdir("folder.ems"));
+    }
+
+    QString path(const QString& name) const { return QDir(folder).filePath(name); }
+
+    // Answers No to the save-changes question and picks the path.
+    void chooseWithoutSaving(const QString& chosen) {
+        prompts = FakePrompts();
+        prompts.saveAnswers = {SaveChangesAnswer::No};
+        prompts.fileAnswers = {{chosen}};
+    }
+
+    CurrentFolderGuard guard;
+    QTemporaryDir temp;
+    QString folder;
+    std::unique_ptr<PictureDocument> doc = makeDocument();
+    std::unique_ptr<PictureDocument> before = makeDocument();
+    FakePrompts prompts;
+};
+
+TEST_F(UnusualPaths, OpenRefusesUnreadablePaths) {
+    const QStringList paths = {path("missing.ems"), path("plain/picture.ems"),
+                               path("dangling"),    path("folder.ems"),
+                               path("fifo"),        "/dev/zero",
+                               "/dev/null"};
+    for (const QString& chosen : paths) {
+        SCOPED_TRACE(chosen.toStdString());
+        chooseWithoutSaving(chosen);
+        FifoWatch fifo(path("fifo"));
+
+        EXPECT_EQ(openDocument(*doc, prompts), OpenOutcome::Failed);
+        EXPECT_FALSE(fifo.readerBlocked());
+        EXPECT_EQ(prompts.texts(), QStringList({"Сохранить изменения?", kOpenError}));
+        EXPECT_EQ(prompts.shown.last().kind, "error");
+        doc->dir1 = before->dir1;
+        expectSameDocument(*doc, *before);
+    }
+}
+
+TEST_F(UnusualPaths, ImportRefusesUnreadablePaths) {
+    const QStringList paths = {path("missing.bmp"), path("plain/picture.bmp"),
+                               path("dangling"),    path("folder.ems"),
+                               path("fifo"),        "/dev/zero",
+                               "/dev/null"};
+    for (const QString& chosen : paths) {
+        SCOPED_TRACE(chosen.toStdString());
+        chooseWithoutSaving(chosen);
+        FifoWatch fifo(path("fifo"));
+
+        EXPECT_EQ(importBmp(*doc, prompts), ImportOutcome::Failed);
+        EXPECT_FALSE(fifo.readerBlocked());
+        EXPECT_EQ(prompts.texts(), QStringList({"Сохранить изменения?", kImportError}));
+        doc->dir1 = before->dir1;
+        expectSameDocument(*doc, *before);
+    }
+}
+
+// Files of other kinds under the program's names, and files of many megabytes: the readers look
+// at no more than the longest file they can take.
+TEST_F(UnusualPaths, OtherFilesAndHugeFilesAreRefused) {
+    const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
+                       0,    0,   0,   13,  'I',  'H',  'D',  'R'};
+    Bytes hugeJunk(kHugeFileBytes, 0xEE);
+    Bytes hugeBmp = fixtureBytes("pillow-5x5.bmp");
+    hugeBmp.resize(kHugeFileBytes, 0);
+    auto picture = makeDocument();
+    picture->MX = 16;
+    picture->MY = 16;
+    writeBytes(path("png.ems"), png);
+    writeBytes(path("png.bmp"), png);
+    writeBytes(path("huge-junk.ems"), hugeJunk);
+    writeBytes(path("huge.bmp"), hugeBmp);
+    writeBytes(path("picture.bmp"), encode(*picture));
+    writeBytes(path("bitmap.ems"), fixtureBytes("pillow-5x5.bmp"));
+
+    for (const QString& name :
+         {QString("png.ems"), QString("huge-junk.ems"), QString("bitmap.ems")}) {
+        SCOPED_TRACE(name.toStdString());
+        chooseWithoutSaving(path(name));
+        EXPECT_EQ(openDocument(*doc, prompts), OpenOutcome::Failed);
+        EXPECT_EQ(prompts.texts(), QStringList({"Сохранить изменения?", kOpenUnsupported}));
+        expectSameDocument(*doc, *before);
+    }
+    for (const QString& name : {QString("png.bmp"), QString("huge.bmp"), QString("picture.bmp")}) {
+        SCOPED_TRACE(name.toStdString());
+        chooseWithoutSaving(path(name));
+        EXPECT_EQ(importBmp(*doc, prompts), ImportOutcome::Failed);
+        EXPECT_EQ(prompts.texts(), QStringList({"Сохранить изменения?", kImportError}));
+        expectSameDocument(*doc, *before);
+    }
+}
+
+// A picture reached through a link opens like the file itself.
+TEST_F(UnusualPaths, LinkToAPictureOpens) {
+    auto picture = makeDocument();
+    picture->MX = 8;
+    picture->MY = 1;
+    picture->pixels[1][3][1] = kCellSet;
+    writeBytes(path("real.ems"), encode(*picture));
+    ASSERT_TRUE(QFile::link(path("real.ems"), path("link.ems")));
+
+    chooseWithoutSaving(path("link.ems"));
+    ASSERT_EQ(openDocument(*doc, prompts), OpenOutcome::Loaded);
+    EXPECT_EQ(doc->MX, 8);
+    EXPECT_EQ(doc->pixels[1][3][1], kCellSet);
+    EXPECT_EQ(doc->fileName, "link.ems");
+}
+
+// Places no file can be written to, also for root: the message, the drawing still modified, and
+// nothing changed on disk. The next Save tries the same place again.
+TEST_F(UnusualPaths, SaveAsIntoPlacesThatTakeNoFile) {
+    const QStringList chosen = {path("missing-folder/pic.ems"), path("plain/pic.ems"),
+                                path("folder.ems")};
+    for (const QString& target : chosen) {
+        SCOPED_TRACE(target.toStdString());
+        prompts = FakePrompts();
+        prompts.fileAnswers = {{target}};
+        doc->IZM = kTrue;
+
+        EXPECT_EQ(saveDocumentAs(*doc, prompts), SaveOutcome::Failed);
+        EXPECT_EQ(prompts.texts(), QStringList({kWriteError}));
+        EXPECT_EQ(prompts.shown[0].kind, "error");
+        EXPECT_EQ(doc->IZM, kTrue);
+        EXPECT_TRUE(doc->pixels == before->pixels);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("missing-folder")));
+    EXPECT_EQ(readBytes(path("plain")), (Bytes{1, 2, 3}));
+    EXPECT_TRUE(QFileInfo(path("folder.ems")).isDir());
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList({"dangling", "fifo", "folder.ems", "plain"}));
+
+    EXPECT_EQ(saveDocument(*doc, prompts), SaveOutcome::Failed);
+    EXPECT_EQ(prompts.texts(), QStringList({kWriteError, kWriteError}));
+}
+
+} // namespace
