@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 #include <utility>
@@ -23,6 +24,11 @@ const FileFilterTable kImportFilters = {
 // The whole file, or nothing when it cannot be read or is longer than any file worth importing;
 // reading stops one byte past that limit, so a huge file is never loaded.
 std::optional<std::vector<std::uint8_t>> readWholeFile(const QString& path) {
+    // Only a regular file is read: opening a FIFO would wait for a writer, and a device has no
+    // length of its own.
+    if (!QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;

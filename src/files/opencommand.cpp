@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 #include <vector>
@@ -25,6 +26,11 @@ const FileFilterTable kOpenFilters = {
 // Reads no more than the longest valid file: the bytes after it would be ignored anyway, and a
 // huge file picked by mistake is never loaded whole.
 std::optional<std::vector<std::uint8_t>> readFileStart(const QString& path) {
+    // Only a regular file is read: opening a FIFO would wait for a writer, and a device has no
+    // length of its own.
+    if (!QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
