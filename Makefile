@@ -44,16 +44,18 @@ bench: deps
 	done
 
 # Every fuzz target runs FUZZ_SECONDS from the seeds in fuzz/corpus/NAME; what it finds goes to
-# fuzz/corpus-run/NAME.
+# fuzz/corpus-run/NAME, the committed seeds stay as they are. An input that crashes a target is
+# kept in FUZZ_DIR/crashes/ and fails the run.
 fuzz: deps
-	@if ! command -v clang++ >/dev/null; then echo "fuzz: clang++ is not installed"; exit 0; fi; \
+	@if ! command -v clang++ >/dev/null; then echo "fuzz: clang++ is not installed"; exit 1; fi; \
 	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_COMPILER=clang++ -DMOSAIKON_GUI=OFF -DMOSAIKON_FUZZ=ON >/dev/null && \
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers && \
 	for program in $(FUZZ_DIR)/fuzz/fuzz_*; do \
 		name=$$(basename $$program); name=$${name#fuzz_}; \
-		mkdir -p fuzz/corpus-run/$$name; \
+		mkdir -p fuzz/corpus-run/$$name $(FUZZ_DIR)/crashes; \
 		$$program -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_DIR)/crashes/$$name- \
 			fuzz/corpus-run/$$name fuzz/corpus/$$name || exit 1; \
 	done
 
