@@ -2,13 +2,12 @@
 
 #include "bmpreader.h"
 #include "filedialog.h"
+#include "filereading.h"
 #include "picturedocument.h"
 #include "prompts.h"
 #include "savecommands.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <optional>
 #include <utility>
@@ -21,25 +20,12 @@ const FileFilterTable kImportFilters = {
     {QStringLiteral("Все файлы"), QStringLiteral("*.*")},
 };
 
-// The whole file, or nothing when it cannot be read or is longer than any file worth importing;
-// reading stops one byte past that limit, so a huge file is never loaded.
+// The whole file, or nothing when it cannot be read or is longer than any file worth importing.
 std::optional<std::vector<std::uint8_t>> readWholeFile(const QString& path) {
-    // Only a regular file is read: opening a FIFO would wait for a writer, and a device has no
-    // length of its own.
-    if (!QFileInfo(path).isFile()) {
+    auto bytes = readFileStart(path, kLargestBmpBytes + 1);
+    if (bytes && bytes->size() > kLargestBmpBytes) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes(kLargestBmpBytes + 1);
-    const qint64 length =
-        file.read(reinterpret_cast<char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    if (length < 0 || static_cast<std::size_t>(length) > kLargestBmpBytes) {
-        return std::nullopt;
-    }
-    bytes.resize(static_cast<std::size_t>(length));
     return bytes;
 }
 

@@ -2,14 +2,13 @@
 
 #include "emscodec.h"
 #include "filedialog.h"
+#include "filereading.h"
 #include "newdocument.h"
 #include "picturedocument.h"
 #include "prompts.h"
 #include "savecommands.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <optional>
 #include <vector>
@@ -22,27 +21,6 @@ const FileFilterTable kOpenFilters = {
     {QStringLiteral("EMA-анимация (EMA)"), QStringLiteral("*.ema")},
     {QStringLiteral("Все файлы"), QStringLiteral("*.*")},
 };
-
-// Reads no more than the longest valid file: the bytes after it would be ignored anyway, and a
-// huge file picked by mistake is never loaded whole.
-std::optional<std::vector<std::uint8_t>> readFileStart(const QString& path) {
-    // Only a regular file is read: opening a FIFO would wait for a writer, and a device has no
-    // length of its own.
-    if (!QFileInfo(path).isFile()) {
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes(kLargestFileBytes);
-    const qint64 length = file.read(reinterpret_cast<char*>(bytes.data()), kLargestFileBytes);
-    if (length < 0) {
-        return std::nullopt;
-    }
-    bytes.resize(static_cast<std::size_t>(length));
-    return bytes;
-}
 
 } // namespace
 
@@ -57,7 +35,7 @@ OpenOutcome openDocument(PictureDocument& doc, Prompts& prompts) {
     }
 
     const QString name = chosen.fileNames.first();
-    const auto bytes = readFileStart(QDir(chosen.folder).filePath(name));
+    const auto bytes = readFileStart(QDir(chosen.folder).filePath(name), kLargestFileBytes);
     const QString readError =
         QStringLiteral("Ошибка чтении файла. Убедитесь что это правильный EMS-рисунок.");
     if (!bytes) {
