@@ -8,9 +8,8 @@
 namespace {
 
 TEST(ClipboardCommands, PasteBeforeAnyCopyClearsTheFrameAndUndoBringsItBack) {
-    auto doc = makePicture(32, 32);
-    const Frame drawing = patternFrame(1);
-    doc->pixels[1] = drawing;
+    auto doc = patternPicture(32, 32, 1);
+    const Frame drawing = doc->pixels[1];
 
     pasteFrame(*doc);
     EXPECT_EQ(doc->pixels[1], Frame{});
@@ -20,11 +19,10 @@ TEST(ClipboardCommands, PasteBeforeAnyCopyClearsTheFrameAndUndoBringsItBack) {
 }
 
 TEST(ClipboardCommands, UndoTwiceLeavesTheFrameAsBefore) {
-    auto doc = makePicture(32, 32);
+    auto doc = patternPicture(32, 32, 2);
     const Frame before = patternFrame(1);
-    const Frame after = patternFrame(2);
+    const Frame after = doc->pixels[1];
     doc->undoFrame = before;
-    doc->pixels[1] = after;
 
     undoEdit(*doc);
     EXPECT_EQ(doc->pixels[1], before);
@@ -36,9 +34,8 @@ TEST(ClipboardCommands, UndoTwiceLeavesTheFrameAsBefore) {
 }
 
 TEST(ClipboardCommands, UndoAfterCutRestoresTheLastSavedFrameAndPasteTheCutCells) {
-    auto doc = makePicture(32, 32);
-    const Frame beforeStroke = patternFrame(1);
-    doc->pixels[1] = beforeStroke;
+    auto doc = patternPicture(32, 32, 1);
+    const Frame beforeStroke = doc->pixels[1];
     saveUndo(*doc); // as a pen stroke starts
     doc->pixels[1][5][5] = isSet(beforeStroke[5][5]) ? kCellClear : kCellSet;
     const Frame afterStroke = doc->pixels[1];
@@ -57,9 +54,8 @@ TEST(ClipboardCommands, UndoAfterCutRestoresTheLastSavedFrameAndPasteTheCutCells
 }
 
 TEST(ClipboardCommands, EraseThenUndoRestoresTheFrameExactly) {
-    auto doc = makePicture(16, 16);
-    const Frame drawing = patternFrame(3);
-    doc->pixels[1] = drawing;
+    auto doc = patternPicture(16, 16, 3);
+    const Frame drawing = doc->pixels[1];
 
     eraseFrame(*doc);
     EXPECT_EQ(doc->pixels[1], Frame{});
@@ -70,9 +66,7 @@ TEST(ClipboardCommands, EraseThenUndoRestoresTheFrameExactly) {
 }
 
 TEST(ClipboardCommands, CellsBeyondASmallPictureGoAlong) {
-    auto doc = makePicture(16, 16);
-    const Frame drawing = patternFrame(4);
-    doc->pixels[1] = drawing;
+    auto doc = patternPicture(16, 16, 4);
     doc->pixels[1][17][1] = kCellSet;
     doc->pixels[1][1][17] = kCellSet;
     doc->pixels[1][128][96] = kCellSet;
@@ -94,9 +88,7 @@ TEST(ClipboardCommands, CellsBeyondASmallPictureGoAlong) {
 }
 
 TEST(ClipboardCommands, CopyInOneFrameAndPasteInAnotherOnlyChangesThatFrame) {
-    auto doc = makeAnimation(16, 16, 4, 2);
-    for (int frame = 1; frame <= kMaxFrames; ++frame)
-        doc->pixels[frame] = patternFrame(frame);
+    auto doc = patternAnimation(16, 16, 4, 2);
     const FrameStore before = doc->pixels;
 
     copyFrame(*doc);

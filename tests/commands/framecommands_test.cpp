@@ -53,9 +53,7 @@ TEST(FrameCommands, SettingTheCountMovesTheCurrentFrameOnlyWhenBeyondTheNewLast)
 }
 
 TEST(FrameCommands, FramesAboveALoweredCountKeepTheirCells) {
-    auto doc = makeAnimation(16, 16, 10, 4);
-    for (int frame = 1; frame <= kMaxFrames; ++frame)
-        doc->pixels[frame] = patternFrame(frame);
+    auto doc = patternAnimation(16, 16, 10, 4);
     const FrameStore before = doc->pixels;
 
     setFrameCount(*doc, 4);

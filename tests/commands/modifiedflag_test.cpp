@@ -10,13 +10,15 @@
 
 namespace {
 
+using Step = std::function<void(PictureDocument&)>;
+
 // Each case starts from a 16 x 16 animation on frame 2 of 4, whose frames, undo copy and
 // clipboard are all blank; `prepare` fills in what the case needs. A command marks the document
 // modified exactly when it changes a stored cell of the current frame, or the frame count.
 struct FlagCase {
     const char* name;
-    std::function<void(PictureDocument&)> prepare;
-    std::function<void(PictureDocument&)> command;
+    Step prepare;
+    Step command;
     bool marksModified;
 };
 
@@ -24,6 +26,14 @@ void drawing(PictureDocument& doc) {
     doc.pixels[2] = patternFrame(1);
 }
 void nothing(PictureDocument&) {}
+
+// The drawing, with the same cells in another store as well (the undo copy or the clipboard).
+Step drawingAlsoIn(Frame PictureDocument::*store) {
+    return [store](PictureDocument& doc) {
+        doc.*store = patternFrame(1);
+        drawing(doc);
+    };
+}
 
 // Every column holds one value top to bottom (vertical stripes), so a vertical scroll changes
 // nothing while a horizontal one does.
@@ -46,12 +56,7 @@ void onlyOutsideThePicture(PictureDocument& doc) {
 
 const FlagCase kCases[] = {
     {"undo of a changed frame", drawing, undoEdit, true},
-    {"undo of equal frames",
-     [](PictureDocument& doc) {
-         doc.undoFrame = patternFrame(1);
-         drawing(doc);
-     },
-     undoEdit, false},
+    {"undo of equal frames", drawingAlsoIn(&PictureDocument::undoFrame), undoEdit, false},
     {"undo that differs outside the picture only",
      [](PictureDocument& doc) { doc.undoFrame[128][96] = kCellSet; }, undoEdit, true},
     {"cut of a drawing", drawing, cutFrame, true},
@@ -59,12 +64,7 @@ const FlagCase kCases[] = {
     {"cut of cells outside the picture", onlyOutsideThePicture, cutFrame, true},
     {"copy of a drawing", drawing, copyFrame, false},
     {"paste over a different frame", drawing, pasteFrame, true},
-    {"paste of the same frame",
-     [](PictureDocument& doc) {
-         doc.clipFrame = patternFrame(1);
-         drawing(doc);
-     },
-     pasteFrame, false},
+    {"paste of the same frame", drawingAlsoIn(&PictureDocument::clipFrame), pasteFrame, false},
     {"paste of blank over blank", nothing, pasteFrame, false},
     {"erase of a drawing", drawing, eraseFrame, true},
     {"erase of a blank frame", nothing, eraseFrame, false},
@@ -90,16 +90,16 @@ const FlagCase kCases[] = {
 TEST(ModifiedFlag, SetOnlyByARealChangeAndNeverCleared) {
     for (const FlagCase& flagCase : kCases) {
         SCOPED_TRACE(flagCase.name);
-        auto unmodified = makeAnimation(16, 16, 4, 2);
-        flagCase.prepare(*unmodified);
-        flagCase.command(*unmodified);
-        EXPECT_EQ(unmodified->IZM, flagCase.marksModified ? kTrue : kFalse);
-
-        auto modified = makeAnimation(16, 16, 4, 2);
-        modified->IZM = kTrue;
-        flagCase.prepare(*modified);
-        flagCase.command(*modified);
-        EXPECT_EQ(modified->IZM, kTrue);
+        // The flag the command leaves on a document that carried `modified` before it.
+        const auto flagAfter = [&flagCase](Flag modified) {
+            auto doc = makeAnimation(16, 16, 4, 2);
+            doc->IZM = modified;
+            flagCase.prepare(*doc);
+            flagCase.command(*doc);
+            return doc->IZM;
+        };
+        EXPECT_EQ(flagAfter(kFalse), flagCase.marksModified ? kTrue : kFalse);
+        EXPECT_EQ(flagAfter(kTrue), kTrue);
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -17,6 +19,9 @@ struct Named {
 
 const Named kScrolls[] = {
     {"up", scrollUp}, {"down", scrollDown}, {"left", scrollLeft}, {"right", scrollRight}};
+
+// Each vertical scroll with the one that undoes it, then each horizontal one.
+const std::pair<Scroll, Scroll> kOpposites[] = {{scrollUp, scrollDown}, {scrollLeft, scrollRight}};
 
 struct CellMove {
     Scroll scroll;
@@ -54,8 +59,7 @@ TEST(ScrollCommands, RotatingAllTheWayRoundGivesTheFrameBack) {
     const Size sizes[] = {{10, 6}, {128, 96}, {16, 16}, {1, 1}, {7, 1}, {1, 9}};
     for (const Size& size : sizes) {
         SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
-        auto doc = makePicture(size.width, size.height);
-        doc->pixels[1] = patternFrame(5);
+        auto doc = patternPicture(size.width, size.height, 5);
         const Frame original = doc->pixels[1];
 
         for (const Named& named : kScrolls) {
@@ -70,45 +74,35 @@ TEST(ScrollCommands, RotatingAllTheWayRoundGivesTheFrameBack) {
 }
 
 TEST(ScrollCommands, OppositeScrollsUndoEachOther) {
-    auto doc = makePicture(72, 28);
-    doc->pixels[1] = patternFrame(6);
+    auto doc = patternPicture(72, 28, 6);
     const Frame original = doc->pixels[1];
-
-    scrollUp(*doc);
-    EXPECT_NE(doc->pixels[1], original);
-    scrollDown(*doc);
-    EXPECT_EQ(doc->pixels[1], original);
-
-    scrollLeft(*doc);
-    EXPECT_NE(doc->pixels[1], original);
-    scrollRight(*doc);
-    EXPECT_EQ(doc->pixels[1], original);
+    for (const auto& [there, back] : kOpposites) {
+        there(*doc);
+        EXPECT_NE(doc->pixels[1], original);
+        back(*doc);
+        EXPECT_EQ(doc->pixels[1], original);
+    }
 }
 
+// A row one pixel high, scrolled up and down, then a column one pixel wide, left and right.
 TEST(ScrollCommands, AOnePixelLineIsUnchangedAlongItsShortSide) {
-    auto high = makePicture(20, 1);
-    high->pixels[1] = patternFrame(7);
-    const Frame flat = high->pixels[1];
-    scrollUp(*high);
-    EXPECT_EQ(high->pixels[1], flat);
-    scrollDown(*high);
-    EXPECT_EQ(high->pixels[1], flat);
-
-    auto wide = makePicture(1, 20);
-    wide->pixels[1] = patternFrame(8);
-    const Frame narrow = wide->pixels[1];
-    scrollLeft(*wide);
-    EXPECT_EQ(wide->pixels[1], narrow);
-    scrollRight(*wide);
-    EXPECT_EQ(wide->pixels[1], narrow);
+    const std::unique_ptr<PictureDocument> lines[] = {patternPicture(20, 1, 7),
+                                                      patternPicture(1, 20, 8)};
+    for (int line = 0; line < 2; ++line) {
+        PictureDocument& doc = *lines[line];
+        const Frame original = doc.pixels[1];
+        const auto& [there, back] = kOpposites[line];
+        there(doc);
+        EXPECT_EQ(doc.pixels[1], original);
+        back(doc);
+        EXPECT_EQ(doc.pixels[1], original);
+    }
 }
 
 TEST(ScrollCommands, OnlyThePictureOfTheCurrentFrameMovesAndNoUndoCopyIsTaken) {
     for (const Named& named : kScrolls) {
         SCOPED_TRACE(named.name);
-        auto doc = makeAnimation(16, 16, 4, 2);
-        for (int frame = 1; frame <= kMaxFrames; ++frame)
-            doc->pixels[frame] = patternFrame(frame);
+        auto doc = patternAnimation(16, 16, 4, 2);
         doc->undoFrame = patternFrame(99);
         const FrameStore before = doc->pixels;
 

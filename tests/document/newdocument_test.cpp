@@ -1,5 +1,6 @@
 #include "newdocument.h"
 #include "picturedocument.h"
+#include "sampledocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +10,7 @@ namespace {
 
 // A document with something in every store: drawn frames, undo copy, clipboard, a file.
 std::unique_ptr<PictureDocument> usedAnimation() {
-    auto doc = std::make_unique<PictureDocument>();
-    doc->kind = DocumentKind::Animation;
-    doc->MX = 72;
-    doc->MY = 28;
-    doc->kK = 10;
-    doc->k = 7;
+    auto doc = makeAnimation(72, 28, 10, 7);
     doc->zZ = 3;
     doc->IZM = kTrue;
     doc->fileName = "film.ema";

@@ -256,12 +256,9 @@ TEST(BmpReader, RefusesWhatItCannotRead) {
 }
 
 TEST(BmpReader, ApplyWritesTheCurrentFrameAndTheSize) {
-    auto doc = makeDocument();
+    auto doc = makeAnimation(32, 32, 4, 2);
     std::mt19937 random(3);
     scribble(*doc, random);
-    doc->kind = DocumentKind::Animation;
-    doc->kK = 4;
-    doc->k = 2;
     auto before = makeDocument();
     *before = *doc;
 

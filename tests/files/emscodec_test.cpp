@@ -9,13 +9,6 @@
 
 namespace {
 
-std::unique_ptr<PictureDocument> pictureOfSize(int width, int height) {
-    auto doc = makeDocument();
-    doc->MX = width;
-    doc->MY = height;
-    return doc;
-}
-
 const DecodedPicture& decoded(const DecodeResult& result) {
     EXPECT_TRUE(std::holds_alternative<DecodedPicture>(result));
     static const DecodedPicture none;
@@ -24,7 +17,7 @@ const DecodedPicture& decoded(const DecodeResult& result) {
 }
 
 TEST(EmsCodec, PictureBytesFollowTheFormat) {
-    auto doc = pictureOfSize(16, 16);
+    auto doc = makePicture(16, 16);
     doc->pixels[1][1][1] = kCellSet;
     doc->pixels[1][16][16] = kCellSet;
     Bytes bytes = encode(*doc);
@@ -32,7 +25,7 @@ TEST(EmsCodec, PictureBytesFollowTheFormat) {
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 5), (Bytes{0x02, 0x10, 0x10, 0x80, 0x00}));
     EXPECT_EQ(bytes.back(), 0x01);
 
-    doc = pictureOfSize(10, 2);
+    doc = makePicture(10, 2);
     doc->pixels[1][1][1] = kCellSet;
     EXPECT_EQ(encode(*doc), (Bytes{0x02, 0x0A, 0x02, 0x80, 0x00, 0x00, 0x00}));
 
@@ -43,7 +36,7 @@ TEST(EmsCodec, PictureBytesFollowTheFormat) {
 }
 
 TEST(EmsCodec, LastByteOfARowCarriesTheCellsBeyondTheWidth) {
-    auto doc = pictureOfSize(101, 46);
+    auto doc = makePicture(101, 46);
     doc->pixels[1][97][1] = kCellSet;  // bit 7 of the row's last byte
     doc->pixels[1][101][1] = kCellSet; // bit 3
     doc->pixels[1][102][1] = kCellSet; // bit 2: outside the picture, kept in the file
@@ -56,7 +49,7 @@ TEST(EmsCodec, LastByteOfARowCarriesTheCellsBeyondTheWidth) {
     EXPECT_EQ(bytes[3 + 13], 0x00);
     EXPECT_EQ(bytes[600], 0x08);
 
-    doc = pictureOfSize(128, 96);
+    doc = makePicture(128, 96);
     doc->pixels[1][128][96] = kCellSet;
     const Bytes largest = encode(*doc);
     ASSERT_EQ(largest.size(), 1539u);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "fakeprompts.h"
 #include "picturedocument.h"
+#include "sampledocuments.h"
 
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -81,3 +85,55 @@ inline void expectSameDocument(const PictureDocument& actual, const PictureDocum
     EXPECT_TRUE(actual.clipFrame == expected.clipFrame);
     EXPECT_EQ(actual.kind, expected.kind);
 }
+
+// A modified 40 x 30 picture with cells everywhere in the store, its dialogs opening in `folder`.
+inline std::unique_ptr<PictureDocument> usedPicture(unsigned seed, const QString& folder) {
+    auto doc = makePicture(40, 30);
+    std::mt19937 random(seed);
+    scribble(*doc, random);
+    doc->IZM = kTrue;
+    doc->dir1 = folder.toStdString();
+    return doc;
+}
+
+// The same as frame 3 of a 5-frame animation, with a file of its own in another folder.
+inline std::unique_ptr<PictureDocument> usedAnimation(unsigned seed, const QString& folder) {
+    auto doc = usedPicture(seed, folder);
+    doc->kind = DocumentKind::Animation;
+    doc->kK = 5;
+    doc->k = 3;
+    doc->zZ = 9;
+    doc->ka = 4;
+    doc->fileName = "old.ema";
+    doc->fileFolder = "/old/folder";
+    return doc;
+}
+
+// A command test in a temporary folder of its own, with scripted prompts, a document on the heap
+// and a copy of it to compare with. The current folder is put back afterwards.
+class FileCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(temp.isValid());
+        folder = QDir(temp.path()).canonicalPath();
+    }
+
+    QString path(const QString& name) const { return QDir(folder).filePath(name); }
+
+    // Answers No to the save-changes question and picks the named files of the folder.
+    void chooseAfterNo(const QStringList& names) {
+        QStringList paths;
+        for (const QString& name : names) {
+            paths.append(path(name));
+        }
+        prompts.saveAnswers = {SaveChangesAnswer::No};
+        prompts.fileAnswers = {paths};
+    }
+
+    CurrentFolderGuard guard;
+    QTemporaryDir temp;
+    QString folder;
+    std::unique_ptr<PictureDocument> doc = makeDocument();
+    std::unique_ptr<PictureDocument> before = makeDocument();
+    FakePrompts prompts;
+};

@@ -4,7 +4,6 @@
 #include "fakeprompts.h"
 #include "importcommand.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,32 +11,17 @@ namespace {
 const QString kImportError =
     QStringLiteral("Ошибка при открытии файла. Убедитесь что это двухцветный bmp-файл.");
 
-class ImportCommand : public testing::Test {
+class ImportCommand : public FileCommandTest {
 protected:
     // The document the picture goes into: frame 3 of a modified 5-frame animation, with cells
-    // everywhere in the store, a file of its own and a clipboard.
+    // everywhere in the store, a file of its own, an undo copy and a clipboard.
     void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        folder = QDir(temp.path()).canonicalPath();
-        std::mt19937 random(11);
-        scribble(*doc, random);
+        ASSERT_NO_FATAL_FAILURE(FileCommandTest::SetUp());
+        doc = usedAnimation(11, folder);
         doc->undoFrame = doc->pixels[7];
         doc->clipFrame = doc->pixels[8];
-        doc->kind = DocumentKind::Animation;
-        doc->MX = 40;
-        doc->MY = 30;
-        doc->kK = 5;
-        doc->k = 3;
-        doc->zZ = 9;
-        doc->ka = 4;
-        doc->IZM = kTrue;
-        doc->fileName = "old.ema";
-        doc->fileFolder = "/old/folder";
-        doc->dir1 = folder.toStdString();
         *before = *doc;
     }
-
-    QString path(const QString& name) const { return QDir(folder).filePath(name); }
 
     void copyFixture(const QString& fixture, const QString& name) {
         writeBytes(path(name), fixtureBytes(fixture));
@@ -45,17 +29,9 @@ protected:
 
     // Answers No to the save-changes question and picks the named file.
     ImportOutcome importFile(const QString& name) {
-        prompts.saveAnswers = {SaveChangesAnswer::No};
-        prompts.fileAnswers = {{path(name)}};
+        chooseAfterNo({name});
         return importBmp(*doc, prompts);
     }
-
-    CurrentFolderGuard guard;
-    QTemporaryDir temp;
-    QString folder;
-    std::unique_ptr<PictureDocument> doc = makeDocument();
-    std::unique_ptr<PictureDocument> before = makeDocument();
-    FakePrompts prompts;
 };
 
 TEST_F(ImportCommand, PictureImportsAsItLooks) {

@@ -6,7 +6,6 @@
 #include "opencommand.h"
 #include "savecommands.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,51 +17,24 @@ Bytes animationFile(int width, int height, int frames, int delay) {
     return bytes;
 }
 
-class OpenCommand : public testing::Test {
+class OpenCommand : public FileCommandTest {
 protected:
     // The document being replaced: frame 3 of a modified 5-frame animation with cells everywhere.
     void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        folder = QDir(temp.path()).canonicalPath();
-        std::mt19937 random(7);
-        scribble(*doc, random);
-        doc->kind = DocumentKind::Animation;
-        doc->MX = 40;
-        doc->MY = 30;
-        doc->kK = 5;
-        doc->k = 3;
-        doc->zZ = 9;
-        doc->ka = 4;
-        doc->IZM = kTrue;
-        doc->fileName = "old.ema";
-        doc->fileFolder = "/old/folder";
-        doc->dir1 = folder.toStdString();
+        ASSERT_NO_FATAL_FAILURE(FileCommandTest::SetUp());
+        doc = usedAnimation(7, folder);
+        *before = *doc;
     }
-
-    QString path(const QString& name) const { return QDir(folder).filePath(name); }
 
     // Answers No to the save-changes question and picks the named files.
     OpenOutcome openFiles(const QStringList& names) {
-        QStringList paths;
-        for (const QString& name : names) {
-            paths.append(path(name));
-        }
-        prompts.saveAnswers = {SaveChangesAnswer::No};
-        prompts.fileAnswers = {paths};
+        chooseAfterNo(names);
         return openDocument(*doc, prompts);
     }
-
-    CurrentFolderGuard guard;
-    QTemporaryDir temp;
-    QString folder;
-    std::unique_ptr<PictureDocument> doc = makeDocument();
-    FakePrompts prompts;
 };
 
 TEST_F(OpenCommand, PictureReplacesTheAnimation) {
-    auto source = makeDocument();
-    source->MX = 16;
-    source->MY = 16;
+    auto source = makePicture(16, 16);
     source->pixels[1][5][7] = kCellSet;
     writeBytes(path("smile.ems"), encode(*source));
 
@@ -145,8 +117,6 @@ TEST_F(OpenCommand, RefusedFilesLeaveTheDocumentAsItWas) {
         {"frames17.ema", oversized, readError},
         {"short.ema", {0x06, 16, 16, 4}, readError},
     };
-    auto before = makeDocument();
-    *before = *doc;
     for (const Case& c : cases) {
         writeBytes(path(c.name), c.bytes);
         prompts.shown.clear();
@@ -160,8 +130,6 @@ TEST_F(OpenCommand, RefusedFilesLeaveTheDocumentAsItWas) {
 
 TEST_F(OpenCommand, UnreadablePathsGiveTheReadError) {
     QDir(folder).mkdir("sub.ems");
-    auto before = makeDocument();
-    *before = *doc;
     for (const QString& name : {QString("missing.ems"), QString("sub.ems")}) {
         prompts.shown.clear();
         EXPECT_EQ(openFiles({name}), OpenOutcome::Failed);
@@ -208,9 +176,6 @@ TEST_F(OpenCommand, SeveralChosenFilesOpenTheFirst) {
 }
 
 TEST_F(OpenCommand, SteppingBackChangesNothing) {
-    auto before = makeDocument();
-    *before = *doc;
-
     prompts.saveAnswers = {SaveChangesAnswer::Cancel};
     EXPECT_EQ(openDocument(*doc, prompts), OpenOutcome::Cancelled);
     EXPECT_TRUE(prompts.dialogs.isEmpty());
@@ -234,11 +199,9 @@ TEST_F(OpenCommand, SteppingBackChangesNothing) {
 }
 
 TEST_F(OpenCommand, SavedStandardSizeReadsBackWhole) {
-    auto source = makeDocument();
+    auto source = makePicture(101, 46);
     std::mt19937 random(101);
     scribble(*source, random);
-    source->MX = 101;
-    source->MY = 46;
     source->IZM = kTrue;
     source->dir1 = folder.toStdString();
     prompts.fileAnswers = {{path("standard")}};

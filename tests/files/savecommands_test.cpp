@@ -14,24 +14,16 @@
 
 namespace {
 
-class SaveCommands : public testing::Test {
+class SaveCommands : public FileCommandTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        folder = QDir(temp.path()).canonicalPath();
+        ASSERT_NO_FATAL_FAILURE(FileCommandTest::SetUp());
         doc->dir1 = folder.toStdString();
         doc->pixels[1][1][1] = kCellSet;
         doc->IZM = kTrue;
     }
 
-    QString path(const QString& name) const { return QDir(folder).filePath(name); }
     QStringList filesInFolder() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
-
-    CurrentFolderGuard guard;
-    QTemporaryDir temp;
-    QString folder;
-    std::unique_ptr<PictureDocument> doc = makeDocument();
-    FakePrompts prompts;
 };
 
 TEST_F(SaveCommands, SaveWithoutAFileRunsSaveAsAndACancelWritesNothing) {

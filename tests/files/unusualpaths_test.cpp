@@ -8,13 +8,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <fcntl.h>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <sys/stat.h>
@@ -77,20 +77,14 @@ private:
     std::thread thread_;
 };
 
-class UnusualPaths : public testing::Test {
+class UnusualPaths : public FileCommandTest {
 protected:
     // The document at stake: a modified picture with a drawing and a file of its own.
     void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        folder = QDir(temp.path()).canonicalPath();
-        std::mt19937 random(5);
-        scribble(*doc, random);
-        doc->MX = 40;
-        doc->MY = 30;
-        doc->IZM = kTrue;
+        ASSERT_NO_FATAL_FAILURE(FileCommandTest::SetUp());
+        doc = usedPicture(5, folder);
         doc->fileName = "mine.ems";
         doc->fileFolder = folder.toStdString();
-        doc->dir1 = folder.toStdString();
         *before = *doc;
 
         writeBytes(path("plain"), Bytes{1, 2, 3});
@@ -99,58 +93,50 @@ protected:
         ASSERT_TRUE(QDir(folder).mkdir("folder.ems"));
     }
 
-    QString path(const QString& name) const { return QDir(folder).filePath(name); }
-
-    // Answers No to the save-changes question and picks the path.
+    // Answers No to the save-changes question and picks the path, with nothing shown before.
     void chooseWithoutSaving(const QString& chosen) {
         prompts = FakePrompts();
         prompts.saveAnswers = {SaveChangesAnswer::No};
         prompts.fileAnswers = {{chosen}};
     }
 
-    CurrentFolderGuard guard;
-    QTemporaryDir temp;
-    QString folder;
-    std::unique_ptr<PictureDocument> doc = makeDocument();
-    std::unique_ptr<PictureDocument> before = makeDocument();
-    FakePrompts prompts;
+    // Picks each path that names no readable file, the missing one and the one below a regular
+    // file with `extension`, and runs `refuse`, which expects the command's failure. No reader
+    // may wait on the FIFO, and the document stays as it was but for the dialog's folder.
+    void refuseEachUnreadablePath(const QString& extension, const std::function<void()>& refuse) {
+        const QStringList paths = {path("missing" + extension),
+                                   path("plain/picture" + extension),
+                                   path("dangling"),
+                                   path("folder.ems"),
+                                   path("fifo"),
+                                   "/dev/zero",
+                                   "/dev/null"};
+        for (const QString& chosen : paths) {
+            SCOPED_TRACE(chosen.toStdString());
+            chooseWithoutSaving(chosen);
+            FifoWatch fifo(path("fifo"));
+
+            refuse();
+            EXPECT_FALSE(fifo.readerBlocked());
+            doc->dir1 = before->dir1;
+            expectSameDocument(*doc, *before);
+        }
+    }
 };
 
 TEST_F(UnusualPaths, OpenRefusesUnreadablePaths) {
-    const QStringList paths = {path("missing.ems"), path("plain/picture.ems"),
-                               path("dangling"),    path("folder.ems"),
-                               path("fifo"),        "/dev/zero",
-                               "/dev/null"};
-    for (const QString& chosen : paths) {
-        SCOPED_TRACE(chosen.toStdString());
-        chooseWithoutSaving(chosen);
-        FifoWatch fifo(path("fifo"));
-
+    refuseEachUnreadablePath(".ems", [this] {
         EXPECT_EQ(openDocument(*doc, prompts), OpenOutcome::Failed);
-        EXPECT_FALSE(fifo.readerBlocked());
         EXPECT_EQ(prompts.texts(), QStringList({"Сохранить изменения?", kOpenError}));
         EXPECT_EQ(prompts.shown.last().kind, "error");
-        doc->dir1 = before->dir1;
-        expectSameDocument(*doc, *before);
-    }
+    });
 }
 
 TEST_F(UnusualPaths, ImportRefusesUnreadablePaths) {
-    const QStringList paths = {path("missing.bmp"), path("plain/picture.bmp"),
-                               path("dangling"),    path("folder.ems"),
-                               path("fifo"),        "/dev/zero",
-                               "/dev/null"};
-    for (const QString& chosen : paths) {
-        SCOPED_TRACE(chosen.toStdString());
-        chooseWithoutSaving(chosen);
-        FifoWatch fifo(path("fifo"));
-
+    refuseEachUnreadablePath(".bmp", [this] {
         EXPECT_EQ(importBmp(*doc, prompts), ImportOutcome::Failed);
-        EXPECT_FALSE(fifo.readerBlocked());
         EXPECT_EQ(prompts.texts(), QStringList({"Сохранить изменения?", kImportError}));
-        doc->dir1 = before->dir1;
-        expectSameDocument(*doc, *before);
-    }
+    });
 }
 
 // Files of other kinds under the program's names, and files of many megabytes: the readers look
@@ -161,9 +147,7 @@ TEST_F(UnusualPaths, OtherFilesAndHugeFilesAreRefused) {
     Bytes hugeJunk(kHugeFileBytes, 0xEE);
     Bytes hugeBmp = fixtureBytes("pillow-5x5.bmp");
     hugeBmp.resize(kHugeFileBytes, 0);
-    auto picture = makeDocument();
-    picture->MX = 16;
-    picture->MY = 16;
+    auto picture = makePicture(16, 16);
     writeBytes(path("png.ems"), png);
     writeBytes(path("png.bmp"), png);
     writeBytes(path("huge-junk.ems"), hugeJunk);
@@ -190,9 +174,7 @@ TEST_F(UnusualPaths, OtherFilesAndHugeFilesAreRefused) {
 
 // A picture reached through a link opens like the file itself.
 TEST_F(UnusualPaths, LinkToAPictureOpens) {
-    auto picture = makeDocument();
-    picture->MX = 8;
-    picture->MY = 1;
+    auto picture = makePicture(8, 1);
     picture->pixels[1][3][1] = kCellSet;
     writeBytes(path("real.ems"), encode(*picture));
     ASSERT_TRUE(QFile::link(path("real.ems"), path("link.ems")));

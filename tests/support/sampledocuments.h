@@ -35,3 +35,19 @@ inline Frame patternFrame(unsigned seed) {
         }
     return frame;
 }
+
+// A picture whose whole stored frame holds patternFrame(seed).
+inline std::unique_ptr<PictureDocument> patternPicture(int width, int height, unsigned seed) {
+    auto doc = makePicture(width, height);
+    doc->pixels[1] = patternFrame(seed);
+    return doc;
+}
+
+// An animation in which every stored frame, used or not, holds the pattern of its own number.
+inline std::unique_ptr<PictureDocument> patternAnimation(int width, int height, int frames,
+                                                         int current) {
+    auto doc = makeAnimation(width, height, frames, current);
+    for (int frame = 1; frame <= kMaxFrames; ++frame)
+        doc->pixels[frame] = patternFrame(frame);
+    return doc;
+}
