@@ -1,36 +1,13 @@
 #include "framesdialog.h"
 
+#include "arrowkeyscrollbar.h"
 #include "designfont.h"
 #include "documentfacts.h"
 #include "picturedocument.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
-
-namespace {
-
-// A scroll bar's inverted controls make Up and Page Up lower the value, as users expect, but in
-// this Qt they turn Left and Right round too; here those move the thumb the way they point.
-class CountScrollBar : public QScrollBar {
-public:
-    using QScrollBar::QScrollBar;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
-            triggerAction(event->key() == Qt::Key_Right ? SliderSingleStepAdd
-                                                        : SliderSingleStepSub);
-            event->accept();
-            return;
-        }
-        QScrollBar::keyPressEvent(event);
-    }
-};
-
-} // namespace
 
 FramesDialog::FramesDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("Form5");
@@ -49,7 +26,7 @@ FramesDialog::FramesDialog(QWidget* parent) : QDialog(parent) {
     countLabel_->setLineWidth(1);
     countLabel_->setAlignment(Qt::AlignCenter);
 
-    countSlider_ = new CountScrollBar(Qt::Horizontal, group);
+    countSlider_ = new ArrowKeyScrollBar(Qt::Horizontal, group);
     countSlider_->setObjectName("HScroll1");
     countSlider_->setGeometry(72, 16, 185, 17);
     countSlider_->setRange(1, kMaxFrames);

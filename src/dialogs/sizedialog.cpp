@@ -1,5 +1,6 @@
 #include "sizedialog.h"
 
+#include "arrowkeyscrollbar.h"
 #include "designfont.h"
 #include "documentfacts.h"
 #include "picturedocument.h"
@@ -58,7 +59,7 @@ QFont readOutFont() {
 
 QScrollBar* makeBar(QWidget* parent, const char* name, Qt::Orientation orientation, QRect geometry,
                     int maximum, int pageStep) {
-    auto* bar = new QScrollBar(orientation, parent);
+    auto* bar = new ArrowKeyScrollBar(orientation, parent);
     bar->setObjectName(name);
     bar->setGeometry(geometry);
     bar->setRange(kMinimumSide, maximum);

@@ -213,6 +213,18 @@ TEST_F(SizeDialogTest, ArrowKeysInTheListChooseTooButFocusAloneDoesNot) {
     EXPECT_EQ(heightBar()->value(), 28);
 }
 
+TEST_F(SizeDialogTest, ArrowKeysMoveTheBarsTheWayTheyPoint) {
+    open();
+    QTest::keyClick(widthBar(), Qt::Key_Right);
+    EXPECT_EQ(widthBar()->value(), 33);
+    QTest::keyClick(widthBar(), Qt::Key_Left);
+    QTest::keyClick(widthBar(), Qt::Key_Left);
+    EXPECT_EQ(widthBar()->value(), 31);
+    QTest::keyClick(heightBar(), Qt::Key_Down);
+    EXPECT_EQ(heightBar()->value(), 33);
+    EXPECT_EQ(readOut(), " 31 x 33");
+}
+
 TEST_F(SizeDialogTest, CancelEscapeAndCloseBoxKeepTheDocument) {
     const struct {
         const char* way;

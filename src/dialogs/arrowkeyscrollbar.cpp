@@ -1,0 +1,12 @@
+#include "arrowkeyscrollbar.h"
+
+#include <QKeyEvent>
+
+void ArrowKeyScrollBar::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(event->key() == Qt::Key_Right ? SliderSingleStepAdd : SliderSingleStepSub);
+    event->accept();
+}
