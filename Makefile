@@ -6,7 +6,8 @@ FUZZ_DIR ?= build-fuzz
 RELEASE_DIR ?= build-release
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
-GENERATOR := $(if $(shell command -v ninja),-G Ninja,)
+# Ninja comes with the packages that every target installs first.
+GENERATOR := -G Ninja
 JOBS ?= 2
 
 .PHONY: all deps configure build run test bench fuzz format clean release install package
@@ -22,7 +23,8 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target mosaikon
 	$(BUILD_DIR)/mosaikon
 
 # The model, the file layer and their tests run a second time under the address and
