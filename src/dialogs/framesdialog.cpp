@@ -1,9 +1,9 @@
 #include "framesdialog.h"
 
 #include "arrowkeyscrollbar.h"
-#include "designfont.h"
 #include "documentfacts.h"
 #include "picturedocument.h"
+#include "windowlook.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,8 +32,6 @@ FramesDialog::FramesDialog(QWidget* parent) : QDialog(parent) {
     countSlider_->setRange(1, kMaxFrames);
     countSlider_->setSingleStep(1);
     countSlider_->setPageStep(1);
-    // A scroll bar takes no focus by default; this one is worked with the arrow keys too.
-    countSlider_->setFocusPolicy(Qt::StrongFocus);
     // Tracking is on, so the label follows the thumb while it is dragged.
     connect(countSlider_, &QScrollBar::valueChanged, this, &FramesDialog::showCount);
 

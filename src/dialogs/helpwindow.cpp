@@ -1,11 +1,10 @@
 #include "helpwindow.h"
 
-#include "designfont.h"
 #include "helptext.h"
+#include "windowlook.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form4");
@@ -27,9 +26,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
     // Placed once; later showings keep wherever the user moved it.
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen(*this);
 }
 
 void HelpWindow::showInFront() {

@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "clipboardcommands.h"
-#include "designfont.h"
+#include "designmenus.h"
 #include "documentfacts.h"
 #include "drawingfield.h"
 #include "framecommands.h"
@@ -12,26 +12,24 @@
 #include "mainwindowdesign.h"
 #include "newdocument.h"
 #include "opencommand.h"
+#include "optioncommands.h"
 #include "picturedocument.h"
-#include "previewbox.h"
-#include "previewcycle.h"
+#include "previewpanel.h"
 #include "prompts.h"
 #include "savecommands.h"
 #include "scrollcommands.h"
 #include "sizedialog.h"
+#include "statusarea.h"
 #include "toolbaricon.h"
+#include "typedcharacters.h"
+#include "windowlook.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 
 namespace {
 
@@ -53,19 +51,6 @@ const struct {
 
 const QString kOnlyForAnimation = QStringLiteral("Только для анимации");
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                  Qt::Alignment alignment, bool bordered) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    if (bordered) {
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setLineWidth(1);
-    }
-    return label;
-}
-
 } // namespace
 
 MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
@@ -75,10 +60,11 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
-    createMenus();
+    addDesignMenus(*menuBar());
     createToolbar(client);
     createControls(client);
     connectCommands();
+    connectTypedCharacters();
     setTabOrderByDesign();
     client->installEventFilter(this);
 
@@ -87,9 +73,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
 
     resize(kStartClientSize.width(), kStartClientSize.height() + menuBar()->sizeHint().height());
     layOutField(kStartClientSize);
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen(*this);
     toolbar_[0]->setFocus();
 }
 
@@ -102,8 +86,7 @@ void MainWindow::createToolbar(QWidget* client) {
         button->setGeometry(entry.left, 0, 29, 29);
         button->setIcon(toolbarIcon(QStringLiteral(":/toolbar/%1.xpm").arg(entry.picture)));
         button->setIconSize(QSize(24, 24));
-        button->installEventFilter(this);
-        QAction* action = actionNamed(entry.action);
+        QAction* action = menuAction(*this, entry.action);
         // The button shows only its picture; a screen reader says the command's menu caption.
         button->setAccessibleName(action->text());
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
@@ -112,93 +95,48 @@ void MainWindow::createToolbar(QWidget* client) {
 }
 
 void MainWindow::createControls(QWidget* client) {
-    const auto right = Qt::AlignRight;
-    captionLabels_[0] =
-        makeLabel(client, "Label1_0", "Размер изображения:", {0, 32, 113, 17}, right, false);
-    valueLabels_[0] = makeLabel(client, "Label2_0", "", {120, 32, 73, 17}, Qt::AlignHCenter, true);
-    makeLabel(client, "Label3", "Формат:", {200, 32, 49, 17}, right, false);
-    valueLabels_[1] = makeLabel(client, "Label2_1", "", {256, 32, 33, 17}, Qt::AlignHCenter, true);
-    valueLabels_[2] = makeLabel(client, "Label2_2", "", {296, 32, 49, 17}, Qt::AlignHCenter, true);
-    makeLabel(client, "Label5", "байт", {352, 32, 25, 17}, Qt::AlignLeft, false);
-    captionLabels_[1] = makeLabel(client, "Label1_1", "Кадров:", {0, 56, 49, 17}, right, false);
-    valueLabels_[3] = makeLabel(client, "Label2_3", "", {56, 56, 73, 17}, Qt::AlignHCenter, true);
-    captionLabels_[2] = makeLabel(client, "Label1_2", "Текущий:", {0, 80, 49, 17}, right, false);
-    valueLabels_[4] = makeLabel(client, "Label2_4", "", {56, 80, 73, 17}, Qt::AlignHCenter, true);
-
-    previewCheck_ = new QCheckBox("Предосмотр:", client);
-    previewCheck_->setObjectName("Check1");
-    previewCheck_->setGeometry(0, 112, 129, 17);
-    previewCheck_->setLayoutDirection(Qt::RightToLeft); // the box stands after its caption
-    previewCheck_->setChecked(true);
-
-    view_ = new PreviewBox(client);
-    view_->setGeometry(0, 136, 132, 100);
-
-    progressBar_ = new QProgressBar(client);
-    progressBar_->setObjectName("ProgressBar1");
-    progressBar_->setGeometry(0, 240, 132, 7);
-    progressBar_->setRange(0, 100);
-    progressBar_->setValue(0);
-    progressBar_->setTextVisible(false);
-
+    status_ = new StatusArea(client);
+    preview_ = new PreviewPanel(*doc_, client);
     pole_ = new DrawingField(*doc_, client);
     pole_->setGeometry(kLeftColumnWidth, kFieldTop, kStartClientSize.width() - kLeftColumnWidth,
                        kStartClientSize.height() - kFieldTop);
-    pole_->installEventFilter(this);
     connect(pole_, &DrawingField::resized, this, &MainWindow::redrawField);
-
-    previewTimer_ = new QTimer(this);
-    previewTimer_->setObjectName("Timer1");
-    connect(previewTimer_, &QTimer::timeout, this, &MainWindow::previewTick);
-}
-
-void MainWindow::createMenus() {
-    for (const Menu& menuDesign : kMenus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuDesign.caption));
-        menu->setObjectName(menuDesign.name);
-        for (const MenuItem& item : menuDesign.items) {
-            QAction* action = *item.caption == '\0'
-                                  ? menu->addSeparator()
-                                  : menu->addAction(QString::fromUtf8(item.caption));
-            action->setObjectName(item.name);
-            if (*item.shortcut != '\0') {
-                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-            }
-        }
-    }
-    QAction* grid = actionNamed("setka");
-    grid->setCheckable(true);
-    grid->setChecked(true);
 }
 
 void MainWindow::connectCommands() {
-    connect(actionNamed("filenew"), &QAction::triggered, this, &MainWindow::newPictureCommand);
-    connect(actionNamed("newani"), &QAction::triggered, this, &MainWindow::newAnimationCommand);
-    connect(actionNamed("fileexit"), &QAction::triggered, this, &MainWindow::close);
-    connect(actionNamed("setka"), &QAction::triggered, this, &MainWindow::gridCommand);
-    connect(actionNamed("fileopen"), &QAction::triggered, this, &MainWindow::openCommand);
-    connect(actionNamed("frombmp"), &QAction::triggered, this, &MainWindow::importBmpCommand);
-    connect(actionNamed("filesave"), &QAction::triggered, this,
-            [this] { showTitleIfWritten(saveDocument(*doc_, prompts_)); });
-    connect(actionNamed("filesaveas"), &QAction::triggered, this,
-            [this] { showTitleIfWritten(saveDocumentAs(*doc_, prompts_)); });
-    connect(actionNamed("helpme"), &QAction::triggered, this, &MainWindow::showHelp);
-    connect(actionNamed("about"), &QAction::triggered, this, &MainWindow::showAbout);
+    const auto onTrigger = [this](const char* name, auto slot) {
+        connect(menuAction(*this, name), &QAction::triggered, this, slot);
+    };
+    onTrigger("filenew", &MainWindow::newPictureCommand);
+    onTrigger("newani", &MainWindow::newAnimationCommand);
+    onTrigger("fileexit", &MainWindow::close);
+    onTrigger("setka", &MainWindow::gridCommand);
+    onTrigger("fileopen", &MainWindow::openCommand);
+    onTrigger("frombmp", &MainWindow::importBmpCommand);
+    onTrigger("filesave", [this] { showTitleIfWritten(saveDocument(*doc_, prompts_)); });
+    onTrigger("filesaveas", [this] { showTitleIfWritten(saveDocumentAs(*doc_, prompts_)); });
+    onTrigger("helpme", &MainWindow::showHelp);
+    onTrigger("about", &MainWindow::showAbout);
     for (const auto& entry : kEditingCommands) {
-        connect(actionNamed(entry.action), &QAction::triggered, this, [this, entry] {
+        onTrigger(entry.action, [this, entry] {
             entry.command(*doc_);
             redrawField();
         });
     }
     // Copying changes nothing visible: no redraw.
-    connect(actionNamed("editcopy"), &QAction::triggered, this, [this] { copyFrame(*doc_); });
-    connect(actionNamed("frnext"), &QAction::triggered, this,
-            [this] { runFrameCommand(nextFrame); });
-    connect(actionNamed("frfor"), &QAction::triggered, this,
-            [this] { runFrameCommand(previousFrame); });
-    connect(actionNamed("ainopt"), &QAction::triggered, this,
-            &MainWindow::animationParametersCommand);
-    connect(actionNamed("size"), &QAction::triggered, this, &MainWindow::openSizeDialog);
+    onTrigger("editcopy", [this] { copyFrame(*doc_); });
+    onTrigger("frnext", [this] { runFrameCommand(nextFrame); });
+    onTrigger("frfor", [this] { runFrameCommand(previousFrame); });
+    onTrigger("ainopt", &MainWindow::animationParametersCommand);
+    onTrigger("size", &MainWindow::openSizeDialog);
+}
+
+void MainWindow::connectTypedCharacters() {
+    auto* keys = new TypedCharacters(*this, pole_, this);
+    pole_->installEventFilter(keys);
+    for (QPushButton* button : toolbar_) {
+        button->installEventFilter(keys);
+    }
 }
 
 void MainWindow::setTabOrderByDesign() {
@@ -211,26 +149,13 @@ void MainWindow::setTabOrderByDesign() {
         previous = button;
     }
     setTabOrder(previous, pole_);
-    setTabOrder(pole_, previewCheck_);
-}
-
-QAction* MainWindow::actionNamed(const char* name) const {
-    return findChild<QAction*>(QString::fromLatin1(name));
+    setTabOrder(pole_, preview_->previewCheck());
 }
 
 void MainWindow::redrawField() {
-    const PictureDocument& doc = *doc_;
     pole_->redrawCells();
-    valueLabels_[0]->setText(
-        QString::fromStdString(labelNumber(doc.MX) + " x" + labelNumber(doc.MY)));
-    const bool animation = isAnimation(doc);
-    valueLabels_[1]->setText(animation ? "EMA" : "EMS");
-    captionLabels_[1]->setEnabled(animation);
-    captionLabels_[2]->setEnabled(animation);
-    valueLabels_[3]->setText(animation ? QString::fromStdString(labelNumber(doc.kK)) : QString());
-    valueLabels_[4]->setText(animation ? QString::fromStdString(labelNumber(doc.k)) : QString());
-    valueLabels_[2]->setText(QString::fromStdString(labelNumber(fileByteCount(doc))));
-    setWindowTitle(QString::fromStdString(fullTitle(doc)));
+    status_->showDocument(*doc_);
+    setWindowTitle(QString::fromStdString(fullTitle(*doc_)));
 }
 
 void MainWindow::showTitle() {
@@ -238,30 +163,11 @@ void MainWindow::showTitle() {
 }
 
 void MainWindow::setPreviewInterval(int milliseconds) {
-    // A QTimer of interval 0 would fire continuously; 0 means a stopped preview here.
-    if (milliseconds <= 0) {
-        previewTimer_->stop();
-        previewTimer_->setInterval(0);
-        return;
-    }
-    previewTimer_->start(milliseconds);
+    preview_->setInterval(milliseconds);
 }
 
 void MainWindow::previewTick() {
-    // The greyed third state counts as off too.
-    if (previewCheck_->checkState() != Qt::Checked) {
-        view_->clear();
-        return;
-    }
-    const PreviewStep step = advancePreview(*doc_);
-    view_->showFrame(*doc_, step.frame);
-    if (progressBar_->value() != step.progress) {
-        // Left alone, the bar repaints itself at once inside setValue; held back, it is painted
-        // together with the preview box in the next paint pass.
-        progressBar_->setUpdatesEnabled(false);
-        progressBar_->setValue(step.progress);
-        progressBar_->setUpdatesEnabled(true);
-    }
+    preview_->tick();
 }
 
 bool MainWindow::mayDiscardChanges(const QString& title) {
@@ -280,7 +186,7 @@ void MainWindow::openCommand() {
     const std::string fileBefore = doc_->fileName;
     setPreviewInterval(0);
     if (openDocument(*doc_, prompts_) == OpenOutcome::Loaded) {
-        view_->clear();
+        preview_->clear();
         redrawField();
         showTitle();
     } else {
@@ -322,7 +228,7 @@ void MainWindow::newAnimationCommand() {
     }
     newAnimation(*doc_);
     setPreviewInterval(previewIntervalMs(*doc_));
-    view_->clear();
+    preview_->clear();
     redrawField();
 }
 
@@ -342,13 +248,15 @@ void MainWindow::runFrameCommand(void (*command)(PictureDocument&)) {
     redrawField();
 }
 
-// The dialog is made anew for each run. OK has written the size into the document; the preview
-// box is blanked before and after, and picks the new size up at its next tick.
+// The dialog is made anew for each run. The preview box is blanked before and, after OK, again;
+// it picks the new size up at its next tick.
 void MainWindow::openSizeDialog() {
-    view_->clear();
+    preview_->clear();
     SizeDialog dialog(*doc_, this);
     if (dialog.exec() == QDialog::Accepted) {
-        view_->clear();
+        const QSize size = dialog.chosenSize();
+        setPictureSize(*doc_, size.width(), size.height());
+        preview_->clear();
     }
     redrawField();
 }
@@ -385,8 +293,8 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::gridCommand() {
-    doc_->gridOn = isSet(doc_->gridOn) ? kFalse : kTrue;
-    actionNamed("setka")->setChecked(isSet(doc_->gridOn));
+    toggleGrid(*doc_);
+    menuAction(*this, "setka")->setChecked(isSet(doc_->gridOn));
     redrawField();
 }
 
@@ -411,27 +319,9 @@ void MainWindow::layOutField(QSize clientSize) {
     pole_->setGeometry(field);
 }
 
-bool MainWindow::handleTypedCharacter(QObject* watched, const QString& text) {
-    if (text.size() != 1) {
-        return false;
-    }
-    const bool onField = watched == pole_;
-    for (const TypedCharacter& entry : kTypedCharacters) {
-        if (entry.character == text.front() && (onField || entry.onToolbarToo)) {
-            actionNamed(entry.action)->trigger();
-            return true;
-        }
-    }
-    return false;
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         layOutField(static_cast<QResizeEvent*>(event)->size());
-        return false;
-    }
-    if (event->type() == QEvent::KeyPress && watched != centralWidget()) {
-        return handleTypedCharacter(watched, static_cast<QKeyEvent*>(event)->text());
     }
     return QMainWindow::eventFilter(watched, event);
 }

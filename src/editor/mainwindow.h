@@ -13,13 +13,9 @@ class HelpWindow;
 class LogoWindow;
 class DrawingField;
 class FramesDialog;
-class PreviewBox;
-class QAction;
-class QCheckBox;
-class QLabel;
-class QProgressBar;
+class PreviewPanel;
+class StatusArea;
 class QPushButton;
-class QTimer;
 
 // The editor's one main window: it owns the document, shows it on the drawing field, the status
 // area and the preview, and offers every command through the menu, the toolbar and keys.
@@ -56,12 +52,10 @@ protected:
 private:
     void createControls(QWidget* client);
     void createToolbar(QWidget* client);
-    void createMenus();
     void connectCommands();
+    void connectTypedCharacters();
     void setTabOrderByDesign();
     void layOutField(QSize clientSize);
-    bool handleTypedCharacter(QObject* watched, const QString& text);
-    QAction* actionNamed(const char* name) const;
 
     // Asks "Сохранить изменения?" when the document was changed; false when the command that
     // asks must stop.
@@ -86,14 +80,10 @@ private:
     std::unique_ptr<PictureDocument> doc_;
     Prompts& prompts_;
     DrawingField* pole_ = nullptr;
-    PreviewBox* view_ = nullptr;
-    QCheckBox* previewCheck_ = nullptr;
-    QProgressBar* progressBar_ = nullptr;
-    QTimer* previewTimer_ = nullptr;
+    StatusArea* status_ = nullptr;
+    PreviewPanel* preview_ = nullptr;
     LogoWindow* logoWindow_ = nullptr;       // made on first use, then only hidden and shown
     HelpWindow* helpWindow_ = nullptr;       // made on first use, then only hidden and shown
     FramesDialog* framesDialog_ = nullptr;   // made on first use, then only hidden and shown
-    std::array<QLabel*, 3> captionLabels_{}; // Label1: size, frames, current
-    std::array<QLabel*, 5> valueLabels_{};   // Label2: size, format, bytes, frames, current
     std::array<QPushButton*, 12> toolbar_{}; // Command1, by design index
 };

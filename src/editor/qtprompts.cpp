@@ -1,13 +1,9 @@
 #include "qtprompts.h"
 
+#include "programname.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
-
-namespace {
-
-const QString kProgramName = QStringLiteral("Mosaikon");
-
-} // namespace
 
 SaveChangesAnswer QtPrompts::askSaveChanges(const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("Сохранить изменения?"),
@@ -28,12 +24,14 @@ bool QtPrompts::askYesNo(const QString& title, const QString& text) {
 }
 
 void QtPrompts::showError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, kProgramName, text, QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kProgramName), text, QMessageBox::Ok,
+                    owner_);
     box.exec();
 }
 
 void QtPrompts::showNotice(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kProgramName, text, QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kProgramName), text, QMessageBox::Ok,
+                    owner_);
     box.exec();
 }
 
