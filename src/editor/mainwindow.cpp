@@ -9,7 +9,6 @@
 #include "helpwindow.h"
 #include "importcommand.h"
 #include "logowindow.h"
-#include "mainwindowdesign.h"
 #include "newdocument.h"
 #include "opencommand.h"
 #include "optioncommands.h"
@@ -20,7 +19,7 @@
 #include "scrollcommands.h"
 #include "sizedialog.h"
 #include "statusarea.h"
-#include "toolbaricon.h"
+#include "toolbar.h"
 #include "typedcharacters.h"
 #include "windowlook.h"
 
@@ -37,19 +36,15 @@ constexpr QSize kStartClientSize(421, 342);
 constexpr int kLeftColumnWidth = 136;
 constexpr int kFieldTop = 56;
 
-using DocumentCommand = void (*)(PictureDocument&);
-
 // Commands that may change cells of the current frame and are followed by a full redraw.
 const struct {
     const char* action;
-    DocumentCommand command;
+    void (*command)(PictureDocument&);
 } kEditingCommands[] = {
     {"editundo", undoEdit}, {"editcut", cutFrame},   {"editpaste", pasteFrame},
     {"delete", eraseFrame}, {"sup", scrollUp},       {"sdown", scrollDown},
     {"sleft", scrollLeft},  {"sright", scrollRight},
 };
-
-const QString kOnlyForAnimation = QStringLiteral("Только для анимации");
 
 } // namespace
 
@@ -61,10 +56,8 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     client->setObjectName("client");
     setCentralWidget(client);
     addDesignMenus(*menuBar());
-    createToolbar(client);
     createControls(client);
     connectCommands();
-    connectTypedCharacters();
     setTabOrderByDesign();
     client->installEventFilter(this);
 
@@ -74,33 +67,20 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     resize(kStartClientSize.width(), kStartClientSize.height() + menuBar()->sizeHint().height());
     layOutField(kStartClientSize);
     centreOnScreen(*this);
-    toolbar_[0]->setFocus();
+    toolbar_->button(0)->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createToolbar(QWidget* client) {
-    for (const ToolbarButton& entry : kToolbar) {
-        auto* button = new QPushButton(client);
-        button->setObjectName(QStringLiteral("Command1_%1").arg(entry.index));
-        button->setGeometry(entry.left, 0, 29, 29);
-        button->setIcon(toolbarIcon(QStringLiteral(":/toolbar/%1.xpm").arg(entry.picture)));
-        button->setIconSize(QSize(24, 24));
-        QAction* action = menuAction(*this, entry.action);
-        // The button shows only its picture; a screen reader says the command's menu caption.
-        button->setAccessibleName(action->text());
-        connect(button, &QPushButton::clicked, action, &QAction::trigger);
-        toolbar_[entry.index] = button;
-    }
-}
-
 void MainWindow::createControls(QWidget* client) {
+    toolbar_ = new Toolbar(*this, client);
     status_ = new StatusArea(client);
     preview_ = new PreviewPanel(*doc_, client);
     pole_ = new DrawingField(*doc_, client);
     pole_->setGeometry(kLeftColumnWidth, kFieldTop, kStartClientSize.width() - kLeftColumnWidth,
                        kStartClientSize.height() - kFieldTop);
     connect(pole_, &DrawingField::resized, this, &MainWindow::redrawField);
+    new TypedCharacters(*this, pole_, toolbar_->buttonsFromLeft(), this);
 }
 
 void MainWindow::connectCommands() {
@@ -131,24 +111,9 @@ void MainWindow::connectCommands() {
     onTrigger("size", &MainWindow::openSizeDialog);
 }
 
-void MainWindow::connectTypedCharacters() {
-    auto* keys = new TypedCharacters(*this, pole_, this);
-    pole_->installEventFilter(keys);
-    for (QPushButton* button : toolbar_) {
-        button->installEventFilter(keys);
-    }
-}
-
+// The toolbar's buttons from left to right, then the drawing field, then the other controls.
 void MainWindow::setTabOrderByDesign() {
-    QWidget* previous = nullptr;
-    for (const ToolbarButton& entry : kToolbar) {
-        QWidget* button = toolbar_[entry.index];
-        if (previous != nullptr) {
-            setTabOrder(previous, button);
-        }
-        previous = button;
-    }
-    setTabOrder(previous, pole_);
+    setTabOrder(toolbar_->buttonsFromLeft().back(), pole_);
     setTabOrder(pole_, preview_->previewCheck());
 }
 
@@ -236,7 +201,7 @@ bool MainWindow::refusedForPicture() {
     if (isAnimation(*doc_)) {
         return false;
     }
-    prompts_.showNotice(kOnlyForAnimation);
+    prompts_.showNotice(QStringLiteral("Только для анимации"));
     return true;
 }
 

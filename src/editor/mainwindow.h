@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
 #include <string>
 
@@ -15,7 +14,7 @@ class DrawingField;
 class FramesDialog;
 class PreviewPanel;
 class StatusArea;
-class QPushButton;
+class Toolbar;
 
 // The editor's one main window: it owns the document, shows it on the drawing field, the status
 // area and the preview, and offers every command through the menu, the toolbar and keys.
@@ -51,9 +50,7 @@ protected:
 
 private:
     void createControls(QWidget* client);
-    void createToolbar(QWidget* client);
     void connectCommands();
-    void connectTypedCharacters();
     void setTabOrderByDesign();
     void layOutField(QSize clientSize);
 
@@ -79,11 +76,11 @@ private:
 
     std::unique_ptr<PictureDocument> doc_;
     Prompts& prompts_;
+    Toolbar* toolbar_ = nullptr;
     DrawingField* pole_ = nullptr;
     StatusArea* status_ = nullptr;
     PreviewPanel* preview_ = nullptr;
-    LogoWindow* logoWindow_ = nullptr;       // made on first use, then only hidden and shown
-    HelpWindow* helpWindow_ = nullptr;       // made on first use, then only hidden and shown
-    FramesDialog* framesDialog_ = nullptr;   // made on first use, then only hidden and shown
-    std::array<QPushButton*, 12> toolbar_{}; // Command1, by design index
+    LogoWindow* logoWindow_ = nullptr;     // made on first use, then only hidden and shown
+    HelpWindow* helpWindow_ = nullptr;     // made on first use, then only hidden and shown
+    FramesDialog* framesDialog_ = nullptr; // made on first use, then only hidden and shown
 };

@@ -5,12 +5,17 @@
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QWidget>
+#include <QPushButton>
 
-TypedCharacters::TypedCharacters(const QObject& window, const QWidget* field, QObject* parent)
+TypedCharacters::TypedCharacters(const QObject& window, QWidget* field,
+                                 const std::vector<QPushButton*>& toolbarButtons, QObject* parent)
     : QObject(parent), field_(field) {
     for (const TypedCharacter& entry : kTypedCharacters) {
         actions_.push_back(menuAction(window, entry.action));
+    }
+    field->installEventFilter(this);
+    for (QPushButton* button : toolbarButtons) {
+        button->installEventFilter(this);
     }
 }
 
