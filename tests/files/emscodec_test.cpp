@@ -135,7 +135,7 @@ TEST(EmsCodec, BadFilesGiveTheirError) {
         {{0x03, 0x10, 0x10}, DecodeError::Unsupported},
         {{0x02}, DecodeError::BadHeader},
         {{0x02, 0x10}, DecodeError::BadHeader},
-        {{0x06, 0x10, 0x10, 0x04}, DecodeError::BadHeader},
+        {{0x06, 0x10, 0x10}, DecodeError::BadHeader},
         {{0x02, 0, 16}, DecodeError::BadHeader},
         {{0x02, 129, 16}, DecodeError::BadHeader},
         {{0x02, 16, 0}, DecodeError::BadHeader},
