@@ -154,7 +154,7 @@ TEST_F(ImportCommand, CancelLeavesTheDocumentAsItWas) {
     EXPECT_TRUE(prompts.dialogs.isEmpty());
     expectSameDocument(*doc, *before);
 
-    // A cancelled dialog forgets its folder, so the next one opens in the program's folder.
+    // A cancelled dialog forgets its folder, so the next one opens where the first one of a run does.
     prompts.saveAnswers = {SaveChangesAnswer::No};
     prompts.fileAnswers = {{}};
     EXPECT_EQ(importBmp(*doc, prompts), ImportOutcome::Cancelled);
