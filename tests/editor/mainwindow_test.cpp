@@ -130,6 +130,10 @@ TEST_F(MainWindowTest, FieldFollowsTheClientArea) {
     EXPECT_EQ(field->geometry(), QRect(136, 56, 464, 244));
     resizeClient(QSize(300, 40));
     EXPECT_EQ(field->geometry(), QRect(136, 56, 164, 244));
+    // Exactly the left column and the top row: no room for a field, which keeps its size.
+    resizeClient(QSize(136, 56));
+    ASSERT_EQ(window->centralWidget()->size(), QSize(136, 56));
+    EXPECT_EQ(field->geometry(), QRect(136, 56, 164, 244));
 }
 
 TEST_F(MainWindowTest, StatusShowsAnAnimationsFrames) {
