@@ -229,10 +229,12 @@ TEST_F(MainWindowTest, ClosingAsksOnlyForAChangedDocument) {
 }
 
 TEST_F(MainWindowTest, DrawingInTheWindowMarksTheDocument) {
+    doc().fileName = "a.ems";
+    window->showTitle();
     QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 10, 2 + 10));
     EXPECT_EQ(doc().pixels[1][2][2], kCellSet);
     EXPECT_EQ(doc().IZM, kTrue);
-    EXPECT_EQ(window->windowTitle(), "Mosaikon") << "drawing refreshes no title";
+    EXPECT_EQ(window->windowTitle(), "a - Mosaikon") << "drawing refreshes no title";
 }
 
 } // namespace
