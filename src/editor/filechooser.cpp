@@ -55,9 +55,12 @@ void FileChooser::fitDetailColumns() {
     }
     const QFontMetrics metrics(view->font());
     QHeaderView* header = view->header();
-    header->resizeSection(1, metrics.horizontalAdvance(kWidestSize) + kColumnPadding);
-    header->resizeSection(2, metrics.horizontalAdvance(kWidestType) + kColumnPadding);
-    header->resizeSection(3, metrics.horizontalAdvance(kWidestDate) + kColumnPadding);
+    header->resizeSection(FileDetailsDelegate::kSizeColumn,
+                          metrics.horizontalAdvance(kWidestSize) + kColumnPadding);
+    header->resizeSection(FileDetailsDelegate::kTypeColumn,
+                          metrics.horizontalAdvance(kWidestType) + kColumnPadding);
+    header->resizeSection(FileDetailsDelegate::kModifiedColumn,
+                          metrics.horizontalAdvance(kWidestDate) + kColumnPadding);
 }
 
 // Qt's save dialog splits a text with double quotes into a list of names and asks about

@@ -5,9 +5,6 @@
 
 namespace {
 
-// The columns of QFileSystemModel.
-enum Column { kName, kSize, kType, kModified };
-
 // "35 байт", as the program's status line writes it (Qt's own unit would read "35 байты"), and
 // "24,00 кБ" from a kilobyte up.
 QString russianSize(const QLocale& russian, qint64 bytes) {
@@ -22,11 +19,11 @@ QString russianSize(const QLocale& russian, qint64 bytes) {
 QString russianDetail(const QFileSystemModel& model, const QModelIndex& index) {
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     switch (index.column()) {
-    case kSize:
+    case FileDetailsDelegate::kSizeColumn:
         return model.isDir(index) ? QString() : russianSize(russian, model.size(index));
-    case kType:
+    case FileDetailsDelegate::kTypeColumn:
         return model.isDir(index) ? QStringLiteral("Папка") : QString();
-    case kModified:
+    case FileDetailsDelegate::kModifiedColumn:
         return russian.toString(model.lastModified(index), QLocale::ShortFormat);
     default:
         return QString();

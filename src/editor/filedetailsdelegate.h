@@ -6,6 +6,9 @@
 // file model writes sizes and dates in the system's locale and names a folder "Folder".
 class FileDetailsDelegate : public QStyledItemDelegate {
 public:
+    // The columns of Qt's file model, as the dialog's detail view shows them.
+    enum Column { kNameColumn, kSizeColumn, kTypeColumn, kModifiedColumn };
+
     using QStyledItemDelegate::QStyledItemDelegate;
 
 protected:
