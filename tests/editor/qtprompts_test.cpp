@@ -26,25 +26,14 @@ ShownBox boxShownBy(const std::function<void()>& show) {
     return shown;
 }
 
-// A failure shows the stop icon; a notice and the save question show none.
-TEST(QtPromptsTest, MessageBoxesCarryTheirIconCaptionAndButtons) {
+// A failure shows the stop icon, the program's name as caption and OK.
+TEST(QtPromptsTest, ErrorBoxCarriesTheStopIcon) {
     QtPrompts prompts;
     const ShownBox error = boxShownBy([&] { prompts.showError("Ошибка при записи файла."); });
     EXPECT_EQ(error.icon, QMessageBox::Critical);
     EXPECT_EQ(error.title, "Mosaikon");
     EXPECT_EQ(error.text, "Ошибка при записи файла.");
     EXPECT_EQ(error.buttons, QMessageBox::Ok);
-
-    const ShownBox notice = boxShownBy([&] { prompts.showNotice("Только для анимации"); });
-    EXPECT_EQ(notice.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(notice.title, "Mosaikon");
-    EXPECT_EQ(notice.buttons, QMessageBox::Ok);
-
-    const ShownBox question = boxShownBy([&] { prompts.askSaveChanges("Выход"); });
-    EXPECT_EQ(question.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(question.title, "Выход");
-    EXPECT_EQ(question.text, "Сохранить изменения?");
-    EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 } // namespace
