@@ -130,6 +130,10 @@ TEST_F(MainWindowTest, FieldFollowsTheClientArea) {
     EXPECT_EQ(field->geometry(), QRect(136, 56, 464, 244));
     resizeClient(QSize(300, 40));
     EXPECT_EQ(field->geometry(), QRect(136, 56, 164, 244));
+    // Exactly the left column and the top row: no room for a field, which keeps its size.
+    resizeClient(QSize(136, 56));
+    ASSERT_EQ(window->centralWidget()->size(), QSize(136, 56));
+    EXPECT_EQ(field->geometry(), QRect(136, 56, 164, 244));
 }
 
 TEST_F(MainWindowTest, StatusShowsAnAnimationsFrames) {
@@ -225,10 +229,12 @@ TEST_F(MainWindowTest, ClosingAsksOnlyForAChangedDocument) {
 }
 
 TEST_F(MainWindowTest, DrawingInTheWindowMarksTheDocument) {
+    doc().fileName = "a.ems";
+    window->showTitle();
     QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 10, 2 + 10));
     EXPECT_EQ(doc().pixels[1][2][2], kCellSet);
     EXPECT_EQ(doc().IZM, kTrue);
-    EXPECT_EQ(window->windowTitle(), "Mosaikon") << "drawing refreshes no title";
+    EXPECT_EQ(window->windowTitle(), "a - Mosaikon") << "drawing refreshes no title";
 }
 
 } // namespace
