@@ -149,6 +149,8 @@ void MainWindow::createControls(QWidget* client) {
 
     previewTimer_ = new QTimer(this);
     previewTimer_->setObjectName("Timer1");
+    // A coarse timer would round 192 ms to 200 and play delays 16 and 17 at one speed.
+    previewTimer_->setTimerType(Qt::PreciseTimer);
     connect(previewTimer_, &QTimer::timeout, this, &MainWindow::previewTick);
 }
 

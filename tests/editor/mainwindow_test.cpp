@@ -37,6 +37,7 @@ TEST_F(MainWindowTest, StartsWithAnEmptyPictureOfThirtyTwoByThirtyTwo) {
     const auto* timer = child<QTimer>("Timer1");
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 100);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer) << "a coarse timer rounds the interval";
     EXPECT_TRUE(prompts.shown.isEmpty());
 }
 
