@@ -12,6 +12,7 @@
 #include "mainwindowdesign.h"
 #include "newdocument.h"
 #include "opencommand.h"
+#include "physicalkeyshortcuts.h"
 #include "picturedocument.h"
 #include "previewbox.h"
 #include "previewcycle.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     createToolbar(client);
     createControls(client);
     connectCommands();
+    new PhysicalKeyShortcuts(this);
     setTabOrderByDesign();
     client->installEventFilter(this);
 

@@ -138,6 +138,10 @@ class MosaikonApp:
         self.server.focus(self.main_window)
         self.server.key(*keys)
 
+    def shortcut_by_keycodes(self, *keycodes):
+        self.server.focus(self.main_window)
+        self.server.press_keycodes(*keycodes)
+
     def click_client(self, x, y, button=1):
         self.server.click(*self.client_to_screen(x, y), button)
 

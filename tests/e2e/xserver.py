@@ -109,6 +109,17 @@ class XServer:
     def key(self, *keys):
         self.xdotool("key", "--delay", 20, *keys)
 
+    def press_keycodes(self, *keycodes):
+        """Holds the keys down in order and lets them go in reverse, by keycode: what the
+        keyboard sends, whatever the layout makes of it."""
+        presses = [("keydown", str(code)) for code in keycodes]
+        releases = [("keyup", str(code)) for code in reversed(keycodes)]
+        self.xdotool(*[word for event in presses + releases for word in event])
+
+    def set_keyboard_layout(self, layout):
+        subprocess.run(["setxkbmap", "-layout", layout], env=self.environment(), check=True,
+                       timeout=COMMAND_TIMEOUT)
+
     def type(self, text):
         self.xdotool("type", "--delay", 4, text)
 

@@ -2,6 +2,8 @@
 #include "picturedocument.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -205,6 +207,33 @@ TEST_F(MainWindowTest, TypedCharactersRunTheirCommandsWhereTheyApply) {
     EXPECT_EQ(scrollUp.count(), 2) << "digits work on a toolbar button";
     EXPECT_EQ(previous.count(), 1) << "frame characters do not";
     EXPECT_EQ(next.count(), 1);
+}
+
+// With Russian as the keyboard's only layout, Ctrl and the key of N type Ctrl+Т; the shortcut
+// goes by the key's place, told by its X11 keycode.
+TEST_F(MainWindowTest, CtrlShortcutsGoByTheKeyWhenTheLayoutHasNoLatinLetters) {
+    const struct {
+        const char* action;
+        quint32 keycode;
+        char16_t cyrillic;
+    } keys[] = {
+        {"filenew", 57, u'Т'},   {"fileopen", 32, u'Щ'}, {"filesave", 39, u'Ы'},
+        {"editundo", 52, u'Я'},  {"editcut", 53, u'Ч'},  {"editcopy", 54, u'С'},
+        {"editpaste", 55, u'М'}, {"frnext", 38, u'Ф'},   {"frfor", 24, u'Й'},
+        {"setka", 42, u'П'},
+    };
+    const auto press = [this](int key, Qt::KeyboardModifiers modifiers, quint32 keycode) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, keycode, 0, 0);
+        QApplication::sendEvent(field, &event);
+    };
+    for (const auto& entry : keys) {
+        QSignalSpy triggered(action(entry.action), &QAction::triggered);
+        press(entry.cyrillic, Qt::ControlModifier, entry.keycode);
+        press(entry.cyrillic, Qt::NoModifier, entry.keycode); // a typed letter
+        // A layout that types another Latin letter there, as French does, keeps its letter.
+        press(Qt::Key_W, Qt::ControlModifier, entry.keycode);
+        EXPECT_EQ(triggered.count(), 1) << entry.action;
+    }
 }
 
 TEST_F(MainWindowTest, ClosingAsksOnlyForAChangedDocument) {
