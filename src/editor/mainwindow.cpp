@@ -148,6 +148,7 @@ void MainWindow::createControls(QWidget* client) {
                        kStartClientSize.height() - kFieldTop);
     pole_->installEventFilter(this);
     connect(pole_, &DrawingField::resized, this, &MainWindow::redrawField);
+    connect(pole_, &DrawingField::paintRequested, this, &MainWindow::redrawField);
 
     previewTimer_ = new QTimer(this);
     previewTimer_->setObjectName("Timer1");

@@ -15,6 +15,25 @@
 
 namespace {
 
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    // False when no paint comes within a few seconds.
+    bool waitForNext() {
+        const int before = paints_;
+        return QTest::qWaitFor([&] { return paints_ > before; });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints_ += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+
+private:
+    int paints_ = 0;
+};
+
 class MainWindowTest : public MainWindowFixture {
 protected:
     // Resizes the window so that its client area gets the given size.
@@ -177,6 +196,24 @@ TEST_F(MainWindowTest, TitleRulesAfterAFileAndAfterARedraw) {
     window->showTitle();
     EXPECT_EQ(window->windowTitle(), "a - Mosaikon");
     window->redrawField();
+    EXPECT_EQ(window->windowTitle(), "a.ems - Mosaikon");
+}
+
+// A paint that the window system asks of the field is a full redraw, title included; the field's
+// own repaints of what a command or the pen rendered are not.
+TEST_F(MainWindowTest, APaintRequestOfTheFieldSetsTheFullTitle) {
+    field->repaint(); // whatever paint start-up left pending
+    PaintCounter paints(field);
+    doc().fileName = "a.ems";
+    window->redrawField();
+    window->showTitle();
+    ASSERT_TRUE(paints.waitForNext());
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(12, 12)); // focuses the field, too
+    ASSERT_TRUE(paints.waitForNext());
+    EXPECT_EQ(window->windowTitle(), "a - Mosaikon");
+
+    field->update();
+    ASSERT_TRUE(paints.waitForNext());
     EXPECT_EQ(window->windowTitle(), "a.ems - Mosaikon");
 }
 
