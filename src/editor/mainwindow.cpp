@@ -12,6 +12,7 @@
 #include "mainwindowdesign.h"
 #include "newdocument.h"
 #include "opencommand.h"
+#include "physicalkeyshortcuts.h"
 #include "picturedocument.h"
 #include "previewbox.h"
 #include "previewcycle.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     createToolbar(client);
     createControls(client);
     connectCommands();
+    new PhysicalKeyShortcuts(this);
     setTabOrderByDesign();
     client->installEventFilter(this);
 
@@ -146,9 +148,12 @@ void MainWindow::createControls(QWidget* client) {
                        kStartClientSize.height() - kFieldTop);
     pole_->installEventFilter(this);
     connect(pole_, &DrawingField::resized, this, &MainWindow::redrawField);
+    connect(pole_, &DrawingField::paintRequested, this, &MainWindow::redrawField);
 
     previewTimer_ = new QTimer(this);
     previewTimer_->setObjectName("Timer1");
+    // A coarse timer would round 192 ms to 200 and play delays 16 and 17 at one speed.
+    previewTimer_->setTimerType(Qt::PreciseTimer);
     connect(previewTimer_, &QTimer::timeout, this, &MainWindow::previewTick);
 }
 

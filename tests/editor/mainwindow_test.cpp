@@ -2,6 +2,8 @@
 #include "picturedocument.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +14,25 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    // False when no paint comes within a few seconds.
+    bool waitForNext() {
+        const int before = paints_;
+        return QTest::qWaitFor([&] { return paints_ > before; });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints_ += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+
+private:
+    int paints_ = 0;
+};
 
 class MainWindowTest : public MainWindowFixture {
 protected:
@@ -37,6 +58,7 @@ TEST_F(MainWindowTest, StartsWithAnEmptyPictureOfThirtyTwoByThirtyTwo) {
     const auto* timer = child<QTimer>("Timer1");
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 100);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer) << "a coarse timer rounds the interval";
     EXPECT_TRUE(prompts.shown.isEmpty());
 }
 
@@ -181,6 +203,24 @@ TEST_F(MainWindowTest, TitleRulesAfterAFileAndAfterARedraw) {
     EXPECT_EQ(window->windowTitle(), "a.ems - Mosaikon");
 }
 
+// A paint that the window system asks of the field is a full redraw, title included; the field's
+// own repaints of what a command or the pen rendered are not.
+TEST_F(MainWindowTest, APaintRequestOfTheFieldSetsTheFullTitle) {
+    field->repaint(); // whatever paint start-up left pending
+    PaintCounter paints(field);
+    doc().fileName = "a.ems";
+    window->redrawField();
+    window->showTitle();
+    ASSERT_TRUE(paints.waitForNext());
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(12, 12)); // focuses the field, too
+    ASSERT_TRUE(paints.waitForNext());
+    EXPECT_EQ(window->windowTitle(), "a - Mosaikon");
+
+    field->update();
+    ASSERT_TRUE(paints.waitForNext());
+    EXPECT_EQ(window->windowTitle(), "a.ems - Mosaikon");
+}
+
 TEST_F(MainWindowTest, GridToggleShowsAndHidesTheLines) {
     field->setFocus();
     QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
@@ -208,6 +248,33 @@ TEST_F(MainWindowTest, TypedCharactersRunTheirCommandsWhereTheyApply) {
     EXPECT_EQ(scrollUp.count(), 2) << "digits work on a toolbar button";
     EXPECT_EQ(previous.count(), 1) << "frame characters do not";
     EXPECT_EQ(next.count(), 1);
+}
+
+// With Russian as the keyboard's only layout, Ctrl and the key of N type Ctrl+Т; the shortcut
+// goes by the key's place, told by its X11 keycode.
+TEST_F(MainWindowTest, CtrlShortcutsGoByTheKeyWhenTheLayoutHasNoLatinLetters) {
+    const struct {
+        const char* action;
+        quint32 keycode;
+        char16_t cyrillic;
+    } keys[] = {
+        {"filenew", 57, u'Т'},   {"fileopen", 32, u'Щ'}, {"filesave", 39, u'Ы'},
+        {"editundo", 52, u'Я'},  {"editcut", 53, u'Ч'},  {"editcopy", 54, u'С'},
+        {"editpaste", 55, u'М'}, {"frnext", 38, u'Ф'},   {"frfor", 24, u'Й'},
+        {"setka", 42, u'П'},
+    };
+    const auto press = [this](int key, Qt::KeyboardModifiers modifiers, quint32 keycode) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, keycode, 0, 0);
+        QApplication::sendEvent(field, &event);
+    };
+    for (const auto& entry : keys) {
+        QSignalSpy triggered(action(entry.action), &QAction::triggered);
+        press(entry.cyrillic, Qt::ControlModifier, entry.keycode);
+        press(entry.cyrillic, Qt::NoModifier, entry.keycode); // a typed letter
+        // A layout that types another Latin letter there, as French does, keeps its letter.
+        press(Qt::Key_W, Qt::ControlModifier, entry.keycode);
+        EXPECT_EQ(triggered.count(), 1) << entry.action;
+    }
 }
 
 TEST_F(MainWindowTest, ClosingAsksOnlyForAChangedDocument) {
