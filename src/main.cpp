@@ -12,7 +12,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setApplicationIdentity();
 
-    // Qt's own buttons and dialogs speak Russian like the rest of the program.
+    // Qt's own buttons and dialogs speak Russian like the rest of the program, and so do the
+    // descriptions of file types in the file dialog.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale(QLocale::Russian), "qtbase", "_",
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -48,7 +48,6 @@ FramesDialog::FramesDialog(QWidget* parent) : QDialog(parent) {
     // The group box and the label take no focus, so the order starts at the slider.
     setTabOrder(countSlider_, okButton_);
     setTabOrder(okButton_, cancelButton_);
-    countSlider_->setFocus();
 
     setFrameCount(1);
 }
@@ -60,6 +59,13 @@ void FramesDialog::setFrameCount(int count) {
 
 int FramesDialog::frameCount() const {
     return countSlider_->value();
+}
+
+// A window shown again gives the focus back to where it last was, say Отмена, which Return would
+// then press; every opening starts at the slider instead.
+void FramesDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    countSlider_->setFocus();
 }
 
 void FramesDialog::showCount(int count) {

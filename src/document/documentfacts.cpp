@@ -39,9 +39,9 @@ int rowBytes(int width) {
 int fileByteCount(const PictureDocument& doc) {
     const int frameBytes = rowBytes(doc.MX) * doc.MY;
     if (doc.kind == DocumentKind::Picture) {
-        return 3 + frameBytes;
+        return kPictureHeaderBytes + frameBytes;
     }
-    return 5 + doc.kK * frameBytes;
+    return kAnimationHeaderBytes + doc.kK * frameBytes;
 }
 
 int previewIntervalMs(const PictureDocument& doc) {

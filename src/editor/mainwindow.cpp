@@ -12,6 +12,7 @@
 #include "newdocument.h"
 #include "opencommand.h"
 #include "optioncommands.h"
+#include "physicalkeyshortcuts.h"
 #include "picturedocument.h"
 #include "previewpanel.h"
 #include "prompts.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     addDesignMenus(*menuBar());
     createControls(client);
     connectCommands();
+    new PhysicalKeyShortcuts(this);
     setTabOrderByDesign();
     client->installEventFilter(this);
 
@@ -80,6 +82,7 @@ void MainWindow::createControls(QWidget* client) {
     pole_->setGeometry(kLeftColumnWidth, kFieldTop, kStartClientSize.width() - kLeftColumnWidth,
                        kStartClientSize.height() - kFieldTop);
     connect(pole_, &DrawingField::resized, this, &MainWindow::redrawField);
+    connect(pole_, &DrawingField::paintRequested, this, &MainWindow::redrawField);
     new TypedCharacters(*this, pole_, toolbar_->buttonsFromLeft(), this);
 }
 

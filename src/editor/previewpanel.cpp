@@ -35,6 +35,8 @@ PreviewPanel::PreviewPanel(PictureDocument& doc, QWidget* client) : QWidget(clie
 
     timer_ = new QTimer(this);
     timer_->setObjectName("Timer1");
+    // A coarse timer would round 192 ms to 200 and play delays 16 and 17 at one speed.
+    timer_->setTimerType(Qt::PreciseTimer);
     connect(timer_, &QTimer::timeout, this, &PreviewPanel::tick);
 }
 

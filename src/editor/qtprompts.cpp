@@ -1,8 +1,8 @@
 #include "qtprompts.h"
 
+#include "filechooser.h"
 #include "programname.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 
 SaveChangesAnswer QtPrompts::askSaveChanges(const QString& title) {
@@ -36,19 +36,9 @@ void QtPrompts::showNotice(const QString& text) {
 }
 
 QStringList QtPrompts::chooseFiles(const FileDialogRequest& request) {
-    // Qt's own dialog everywhere: the same Russian dialog on every desktop.
-    QFileDialog dialog(owner_, request.title, request.folder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(request.nameFilters);
-    if (request.mode == FileDialogMode::Open) {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFiles);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    }
+    FileChooser dialog(owner_, request);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
-    return dialog.selectedFiles();
+    return dialog.chosenFiles();
 }

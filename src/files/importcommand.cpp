@@ -20,17 +20,8 @@ const FileFilterTable kImportFilters = {
     {QStringLiteral("Все файлы"), QStringLiteral("*.*")},
 };
 
-// The whole file, or nothing when it cannot be read or is longer than any file worth importing.
-std::optional<std::vector<std::uint8_t>> readWholeFile(const QString& path) {
-    auto bytes = readFileStart(path, kLargestBmpBytes + 1);
-    if (bytes && bytes->size() > kLargestBmpBytes) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 std::optional<DecodedBmp> readBmpFile(const QString& path) {
-    const auto bytes = readWholeFile(path);
+    const auto bytes = readFileStart(path, kBmpReadLimit);
     if (!bytes) {
         return std::nullopt;
     }

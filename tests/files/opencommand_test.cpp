@@ -115,7 +115,7 @@ TEST_F(OpenCommand, RefusedFilesLeaveTheDocumentAsItWas) {
         {"height0.ems", {0x02, 16, 0, 0xFF}, readError},
         {"height97.ems", {0x02, 16, 97, 0xFF}, readError},
         {"frames17.ema", oversized, readError},
-        {"short.ema", {0x06, 16, 16, 4}, readError},
+        {"no-frame-count.ema", {0x06, 16, 16}, readError},
     };
     for (const Case& c : cases) {
         writeBytes(path(c.name), c.bytes);
@@ -165,6 +165,13 @@ TEST_F(OpenCommand, ShortAndLongFilesOpen) {
     ASSERT_EQ(openFiles({"cut.ems"}), OpenOutcome::Loaded);
     EXPECT_EQ(doc->pixels[1][1][1], kCellClear);
     EXPECT_EQ(doc->pixels[1][8][2], kCellClear);
+
+    // Without its delay byte: four clear frames and a stopped preview.
+    writeBytes(path("no-delay.ema"), {0x06, 16, 16, 4});
+    ASSERT_EQ(openFiles({"no-delay.ema"}), OpenOutcome::Loaded);
+    EXPECT_EQ(doc->kK, 4);
+    EXPECT_EQ(previewIntervalMs(*doc), 0);
+    EXPECT_EQ(doc->pixels[4][16][16], kCellClear);
 }
 
 TEST_F(OpenCommand, SeveralChosenFilesOpenTheFirst) {
