@@ -3,8 +3,7 @@
 #include "thumbnail.h"
 
 #include <QCommandLineParser>
-#include <QImageWriter>
-#include <QSaveFile>
+#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -32,17 +31,20 @@ const char kUsage[] = "Usage: mosaikon-thumbnailer -s SIZE INPUT OUTPUT\n"
     std::exit(EXIT_FAILURE);
 }
 
-// The PNG takes the place of OUTPUT only once it is complete.
-bool writePng(const QImage& image, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+// A thumbnail is made again whenever it is missing, so it is not synced to disk, which would
+// cost more than all the rest; a PNG cut short by a failed write is removed.
+bool writeFile(const QByteArray& bytes, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
     }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        file.remove();
+        return false;
     }
-    return file.commit();
+    return true;
 }
 
 } // namespace
@@ -75,7 +77,7 @@ int main(int argc, char** argv) {
     if (picture == nullptr) {
         fail(QStringLiteral("%1 is no Mosaikon picture or animation").arg(files[0]));
     }
-    if (!writePng(thumbnailImage(*picture, size), files[1])) {
+    if (!writeFile(encodePng(thumbnailImage(*picture, size)), files[1])) {
         fail(QStringLiteral("cannot write %1").arg(files[1]));
     }
     return EXIT_SUCCESS;
