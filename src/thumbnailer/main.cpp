@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +17,9 @@
 namespace {
 
 constexpr int kUsageError = 2;
+// The largest thumbnail size desktops ask for ("xx-large"). A larger size is taken as this one:
+// the image stays within a few megabytes whatever number the command line holds.
+constexpr int kLargestSize = 1024;
 
 const char kUsage[] = "Usage: mosaikon-thumbnailer -s SIZE INPUT OUTPUT\n"
                       "Writes frame 1 of the Mosaikon picture or animation INPUT as a PNG of at "
@@ -77,7 +81,8 @@ int main(int argc, char** argv) {
     if (picture == nullptr) {
         fail(QStringLiteral("%1 is no Mosaikon picture or animation").arg(files[0]));
     }
-    if (!writeFile(encodePng(thumbnailImage(*picture, size)), files[1])) {
+    const int boundedSize = std::min(size, kLargestSize);
+    if (!writeFile(encodePng(thumbnailImage(*picture, boundedSize)), files[1])) {
         fail(QStringLiteral("cannot write %1").arg(files[1]));
     }
     return EXIT_SUCCESS;

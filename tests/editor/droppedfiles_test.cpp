@@ -14,8 +14,8 @@ namespace {
 
 class DroppedFiles : public MainWindowFixture {
 protected:
-    // Drags the files over the window and drops them there, offering a move as a file manager
-    // may. False when the window refused the drag; the drop must then not be made.
+    // Drags the files over the drawing field and drops them there, offering a move as a file
+    // manager may. False when the window refused the drag; the drop must then not be made.
     bool drop(const QStringList& paths) {
         QMimeData data;
         QList<QUrl> urls;
@@ -23,17 +23,17 @@ protected:
             urls.append(QUrl::fromLocalFile(path));
         }
         data.setUrls(urls);
-        const QPoint point(300, 200);
+        const QPoint point(100, 100);
         const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
         QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
         enter.setDropAction(Qt::MoveAction);
-        QCoreApplication::sendEvent(window.get(), &enter);
+        QCoreApplication::sendEvent(field, &enter);
         if (!enter.isAccepted()) {
             return false;
         }
         QDropEvent dropped(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
         dropped.setDropAction(Qt::MoveAction);
-        QCoreApplication::sendEvent(window.get(), &dropped);
+        QCoreApplication::sendEvent(field, &dropped);
         EXPECT_TRUE(dropped.isAccepted());
         EXPECT_EQ(dropped.dropAction(), Qt::CopyAction) << "a drop never moves the file away";
         QCoreApplication::processEvents();
