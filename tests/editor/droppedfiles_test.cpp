@@ -15,8 +15,8 @@ namespace {
 class DroppedFiles : public MainWindowFixture {
 protected:
     // Drags the files over the drawing field and drops them there, offering a move as a file
-    // manager may. False when the window refused the drag; the drop must then not be made.
-    bool drop(const QStringList& paths) {
+    // manager may. False when the window refused the drag; the drop is then not made.
+    bool drop(const QStringList& paths, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
         QMimeData data;
         QList<QUrl> urls;
         for (const QString& path : paths) {
@@ -24,7 +24,6 @@ protected:
         }
         data.setUrls(urls);
         const QPoint point(100, 100);
-        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
         QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
         enter.setDropAction(Qt::MoveAction);
         QCoreApplication::sendEvent(field, &enter);
@@ -52,6 +51,7 @@ TEST_F(DroppedFiles, RunOpenOrImportWithTheirQuestionsAndTitles) {
     file.close();
 
     EXPECT_FALSE(drop({notes}));
+    EXPECT_FALSE(drop({picture}, Qt::MoveAction));
     doc().IZM = kTrue;
     prompts.saveAnswers = {SaveChangesAnswer::No};
     ASSERT_TRUE(drop({notes, picture}));
