@@ -26,13 +26,18 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -53,6 +58,18 @@ const struct {
 };
 
 const QString kOnlyForAnimation = QStringLiteral("Только для анимации");
+
+// The first dragged local file that Open or Import from BMP reads, by its extension.
+QString droppedPath(const QMimeData& data) {
+    for (const QUrl& url : data.urls()) {
+        const QString path = url.toLocalFile();
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (suffix == u"ems" || suffix == u"ema" || suffix == u"bmp") {
+            return path;
+        }
+    }
+    return QString();
+}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
                   Qt::Alignment alignment, bool bordered) {
@@ -83,6 +100,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     new PhysicalKeyShortcuts(this);
     setTabOrderByDesign();
     client->installEventFilter(this);
+    setAcceptDrops(true);
 
     newPictureCommand();
     showTitle();
@@ -279,12 +297,16 @@ void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
     }
 }
 
+void MainWindow::openCommand() {
+    openFile(QString());
+}
+
 // The preview rests while the command asks and reads, and then runs at the speed of whatever
 // document the command leaves.
-void MainWindow::openCommand() {
+void MainWindow::openFile(const QString& givenPath) {
     const std::string fileBefore = doc_->fileName;
     setPreviewInterval(0);
-    if (openDocument(*doc_, prompts_) == OpenOutcome::Loaded) {
+    if (openDocument(*doc_, prompts_, givenPath) == OpenOutcome::Loaded) {
         view_->clear();
         redrawField();
         showTitle();
@@ -295,8 +317,12 @@ void MainWindow::openCommand() {
 }
 
 void MainWindow::importBmpCommand() {
+    importBmpFile(QString());
+}
+
+void MainWindow::importBmpFile(const QString& givenPath) {
     const std::string fileBefore = doc_->fileName;
-    if (importBmp(*doc_, prompts_) != ImportOutcome::Imported) {
+    if (importBmp(*doc_, prompts_, givenPath) != ImportOutcome::Imported) {
         showTitleIfSavedMeanwhile(fileBefore);
         return;
     }
@@ -310,6 +336,37 @@ void MainWindow::showTitleIfSavedMeanwhile(const std::string& fileBefore) {
     if (doc_->fileName != fileBefore) {
         showTitle();
     }
+}
+
+void MainWindow::openPath(const QString& path) {
+    if (QFileInfo(path).suffix().compare(u"bmp", Qt::CaseInsensitive) == 0) {
+        importBmpFile(path);
+        return;
+    }
+    openFile(path);
+}
+
+// A drop is always a copy: a file manager that proposes a move would delete the file once the
+// drop is accepted.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedPath(*event->mimeData()).isEmpty() ||
+        !event->possibleActions().testFlag(Qt::CopyAction)) {
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedPath(*event->mimeData());
+    if (path.isEmpty() || !event->possibleActions().testFlag(Qt::CopyAction)) {
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // The drag's source waits until the drop returns: the questions and messages come after it.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openPath(path); }, Qt::QueuedConnection);
 }
 
 void MainWindow::newPictureCommand() {

@@ -16,6 +16,8 @@ class FramesDialog;
 class PreviewBox;
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -49,9 +51,16 @@ public:
     // moves ka on for an animation. With the preview switched off it only blanks the box.
     void previewTick();
 
+    // Opens a file the desktop hands over, on the command line or by a drop: a .bmp file runs
+    // Import from BMP, any other file Open, each with its question, checks and messages, as if
+    // the file had been chosen in the command's dialog.
+    void openPath(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls(QWidget* client);
@@ -72,6 +81,9 @@ private:
     void gridCommand();
     void openCommand();
     void importBmpCommand();
+    // The two commands with the file given instead of chosen; an empty path shows the dialog.
+    void openFile(const QString& givenPath);
+    void importBmpFile(const QString& givenPath);
     void showTitleIfWritten(SaveOutcome outcome);
     void showTitleIfSavedMeanwhile(const std::string& fileBefore);
     // Frame commands answer "Только для анимации" for a picture; true when they did.
