@@ -4,6 +4,7 @@
 #include "designmenus.h"
 #include "documentfacts.h"
 #include "drawingfield.h"
+#include "filedrops.h"
 #include "framecommands.h"
 #include "framesdialog.h"
 #include "helpwindow.h"
@@ -28,6 +29,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -62,6 +64,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     new PhysicalKeyShortcuts(this);
     setTabOrderByDesign();
     client->installEventFilter(this);
+    new FileDrops(this, [this](const QString& path) { openPath(path); });
 
     newPictureCommand();
     showTitle();
@@ -94,8 +97,8 @@ void MainWindow::connectCommands() {
     onTrigger("newani", &MainWindow::newAnimationCommand);
     onTrigger("fileexit", &MainWindow::close);
     onTrigger("setka", &MainWindow::gridCommand);
-    onTrigger("fileopen", &MainWindow::openCommand);
-    onTrigger("frombmp", &MainWindow::importBmpCommand);
+    onTrigger("fileopen", [this] { openFile(QString()); });
+    onTrigger("frombmp", [this] { importBmpFile(QString()); });
     onTrigger("filesave", [this] { showTitleIfWritten(saveDocument(*doc_, prompts_)); });
     onTrigger("filesaveas", [this] { showTitleIfWritten(saveDocumentAs(*doc_, prompts_)); });
     onTrigger("helpme", &MainWindow::showHelp);
@@ -130,18 +133,6 @@ void MainWindow::showTitle() {
     setWindowTitle(QString::fromStdString(shortTitle(*doc_)));
 }
 
-void MainWindow::setPreviewInterval(int milliseconds) {
-    preview_->setInterval(milliseconds);
-}
-
-void MainWindow::previewTick() {
-    preview_->tick();
-}
-
-bool MainWindow::mayDiscardChanges(const QString& title) {
-    return ::mayDiscardChanges(*doc_, prompts_, title);
-}
-
 void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
     if (outcome == SaveOutcome::Written) {
         showTitle();
@@ -150,10 +141,10 @@ void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
 
 // The preview rests while the command asks and reads, and then runs at the speed of whatever
 // document the command leaves.
-void MainWindow::openCommand() {
+void MainWindow::openFile(const QString& givenPath) {
     const std::string fileBefore = doc_->fileName;
     setPreviewInterval(0);
-    if (openDocument(*doc_, prompts_) == OpenOutcome::Loaded) {
+    if (openDocument(*doc_, prompts_, givenPath) == OpenOutcome::Loaded) {
         preview_->clear();
         redrawField();
         showTitle();
@@ -163,9 +154,9 @@ void MainWindow::openCommand() {
     setPreviewInterval(previewIntervalMs(*doc_));
 }
 
-void MainWindow::importBmpCommand() {
+void MainWindow::importBmpFile(const QString& givenPath) {
     const std::string fileBefore = doc_->fileName;
-    if (importBmp(*doc_, prompts_) != ImportOutcome::Imported) {
+    if (importBmp(*doc_, prompts_, givenPath) != ImportOutcome::Imported) {
         showTitleIfSavedMeanwhile(fileBefore);
         return;
     }
@@ -181,8 +172,16 @@ void MainWindow::showTitleIfSavedMeanwhile(const std::string& fileBefore) {
     }
 }
 
+void MainWindow::openPath(const QString& path) {
+    if (QFileInfo(path).suffix().compare(u"bmp", Qt::CaseInsensitive) == 0) {
+        importBmpFile(path);
+        return;
+    }
+    openFile(path);
+}
+
 void MainWindow::newPictureCommand() {
-    if (!mayDiscardChanges("Создание нового рисунка")) {
+    if (!mayDiscardChanges(*doc_, prompts_, "Создание нового рисунка")) {
         return;
     }
     newPicture(*doc_);
@@ -191,7 +190,7 @@ void MainWindow::newPictureCommand() {
 }
 
 void MainWindow::newAnimationCommand() {
-    if (!mayDiscardChanges("Создание новой анимации")) {
+    if (!mayDiscardChanges(*doc_, prompts_, "Создание новой анимации")) {
         return;
     }
     newAnimation(*doc_);
@@ -267,7 +266,7 @@ void MainWindow::gridCommand() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!mayDiscardChanges("Выход")) {
+    if (!mayDiscardChanges(*doc_, prompts_, "Выход")) {
         event->ignore();
         return;
     }

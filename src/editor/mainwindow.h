@@ -1,5 +1,7 @@
 #pragma once
 
+#include "previewpanel.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -12,7 +14,6 @@ class HelpWindow;
 class LogoWindow;
 class DrawingField;
 class FramesDialog;
-class PreviewPanel;
 class StatusArea;
 class Toolbar;
 
@@ -33,7 +34,7 @@ public:
     void showTitle();
 
     // The preview timer's interval; 0 stops the timer.
-    void setPreviewInterval(int milliseconds);
+    void setPreviewInterval(int milliseconds) { preview_->setInterval(milliseconds); }
 
     // The logo window that showed the splash at start-up; the About command shows it again, so
     // the splash's count goes on there. Without one, About makes its own on first use. The
@@ -42,7 +43,12 @@ public:
 
     // One tick of the preview timer: shows frame ka at true size, sets the progress bar and
     // moves ka on for an animation. With the preview switched off it only blanks the box.
-    void previewTick();
+    void previewTick() { preview_->tick(); }
+
+    // Opens a file the desktop hands over, on the command line or by a drop: a .bmp file runs
+    // Import from BMP, any other file Open, each with its question, checks and messages, as if
+    // the file had been chosen in the command's dialog.
+    void openPath(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,15 +60,13 @@ private:
     void setTabOrderByDesign();
     void layOutField(QSize clientSize);
 
-    // Asks "Сохранить изменения?" when the document was changed; false when the command that
-    // asks must stop.
-    bool mayDiscardChanges(const QString& title);
-
     void newPictureCommand();
     void newAnimationCommand();
     void gridCommand();
-    void openCommand();
-    void importBmpCommand();
+    // Open and Import from BMP, with the file given instead of chosen; an empty path shows the
+    // command's dialog.
+    void openFile(const QString& givenPath);
+    void importBmpFile(const QString& givenPath);
     void showTitleIfWritten(SaveOutcome outcome);
     void showTitleIfSavedMeanwhile(const std::string& fileBefore);
     // Frame commands answer "Только для анимации" for a picture; true when they did.

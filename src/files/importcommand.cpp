@@ -1,13 +1,9 @@
 #include "importcommand.h"
 
 #include "bmpreader.h"
-#include "filedialog.h"
-#include "filereading.h"
+#include "chosenfile.h"
 #include "picturedocument.h"
 #include "prompts.h"
-#include "savecommands.h"
-
-#include <QDir>
 
 #include <optional>
 #include <utility>
@@ -20,8 +16,7 @@ const FileFilterTable kImportFilters = {
     {QStringLiteral("Все файлы"), QStringLiteral("*.*")},
 };
 
-std::optional<DecodedBmp> readBmpFile(const QString& path) {
-    const auto bytes = readFileStart(path, kBmpReadLimit);
+std::optional<DecodedBmp> decodeFileStart(const std::optional<std::vector<std::uint8_t>>& bytes) {
     if (!bytes) {
         return std::nullopt;
     }
@@ -34,17 +29,14 @@ std::optional<DecodedBmp> readBmpFile(const QString& path) {
 
 } // namespace
 
-ImportOutcome importBmp(PictureDocument& doc, Prompts& prompts) {
-    if (!mayDiscardChanges(doc, prompts, QStringLiteral("Импорт из BMP-файла"))) {
-        return ImportOutcome::Cancelled;
-    }
-    const FileDialogResult chosen =
-        fileDialog(FileDialogMode::Open, doc.dir1, kImportFilters, prompts);
-    if (!chosen.confirmed) {
+ImportOutcome importBmp(PictureDocument& doc, Prompts& prompts, const QString& givenPath) {
+    const auto chosen = askChooseRead(doc, prompts, QStringLiteral("Импорт из BMP-файла"),
+                                      kImportFilters, givenPath, kBmpReadLimit);
+    if (!chosen) {
         return ImportOutcome::Cancelled;
     }
 
-    const auto bmp = readBmpFile(QDir(chosen.folder).filePath(chosen.fileNames.first()));
+    const auto bmp = decodeFileStart(chosen->bytes);
     if (!bmp) {
         prompts.showError(
             QStringLiteral("Ошибка при открытии файла. Убедитесь что это двухцветный bmp-файл."));

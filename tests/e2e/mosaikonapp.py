@@ -49,7 +49,7 @@ class MosaikonApp:
         self._log = None
         self.main_window = None
 
-    def launch(self):
+    def launch(self, *arguments):
         home = os.path.join(self.folder, "home")
         runtime = os.path.join(self.folder, "runtime")
         os.makedirs(home)
@@ -58,7 +58,7 @@ class MosaikonApp:
         environment.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                            XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
         self._log = open(os.path.join(self.folder, "mosaikon.log"), "wb")
-        self.process = subprocess.Popen([BINARY], cwd=self.folder, env=environment,
+        self.process = subprocess.Popen([BINARY, *arguments], cwd=self.folder, env=environment,
                                         stdin=subprocess.DEVNULL, stdout=self._log,
                                         stderr=subprocess.STDOUT)
 
@@ -85,10 +85,10 @@ class MosaikonApp:
         self.main_window = self.wait_until(main_window, "the main window")
         return self.main_window
 
-    def start(self):
+    def start(self, *arguments):
         """Launches the program, sends the splash away with a key and waits for the main
         window."""
-        self.launch()
+        self.launch(*arguments)
         splash = self.wait_for_splash()[0]
         self.server.focus(splash)
         self.server.key("space")

@@ -141,6 +141,29 @@ TEST_F(OpenCommand, UnreadablePathsGiveTheReadError) {
     EXPECT_FALSE(QFileInfo::exists(path("missing.ems")));
 }
 
+// A path handed over by the desktop takes the dialog's place: the question first, then the file
+// read as if chosen there, relative to the current folder; a missing one gives the read error.
+TEST_F(OpenCommand, GivenPathIsReadLikeAChosenFile) {
+    writeBytes(path("given.ems"), {0x02, 8, 1, 0x80});
+    QDir::setCurrent(folder);
+    prompts.saveAnswers = {SaveChangesAnswer::No, SaveChangesAnswer::No};
+    EXPECT_EQ(openDocument(*doc, prompts, path("missing.ems")), OpenOutcome::Failed);
+    EXPECT_EQ(prompts.texts(),
+              QStringList({"Сохранить изменения?",
+                           "Ошибка чтении файла. Убедитесь что это правильный EMS-рисунок."}));
+    EXPECT_EQ(prompts.shown[0].title, "Открытие нового файла");
+    expectSameDocument(*doc, *before);
+
+    doc->dir1 = "/elsewhere";
+    ASSERT_EQ(openDocument(*doc, prompts, "given.ems"), OpenOutcome::Loaded);
+    EXPECT_TRUE(prompts.dialogs.isEmpty());
+    EXPECT_EQ(doc->MX, 8);
+    EXPECT_EQ(doc->pixels[1][1][1], kCellSet);
+    EXPECT_EQ(doc->fileName, "given.ems");
+    EXPECT_EQ(doc->fileFolder, folder.toStdString());
+    EXPECT_EQ(doc->dir1, folder.toStdString());
+}
+
 TEST_F(OpenCommand, FewerFramesKeepTheLaterFramesOfTheStore) {
     const Frame frame4 = doc->pixels[4];
     const Frame frame5 = doc->pixels[5];
