@@ -40,11 +40,12 @@ test: build
 
 bench: deps
 	@cmake -S . -B $(BENCH_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS) --target benchmarks
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target benchmarks mosaikon-thumbnailer
 	@for program in $(BENCH_DIR)/bench/bench_*; do \
 		QT_QPA_PLATFORM=offscreen $$program --benchmark_repetitions=5 \
 			--benchmark_report_aggregates_only=true || exit 1; \
 	done
+	@bench/bench-thumbnailer $(BENCH_DIR)/mosaikon-thumbnailer
 
 # Every fuzz target runs FUZZ_SECONDS from the seeds in fuzz/corpus/NAME; what it finds goes to
 # fuzz/corpus-run/NAME, the committed seeds stay as they are. An input that crashes a target is
@@ -66,18 +67,25 @@ fuzz: deps
 			fuzz/corpus-run/$$name fuzz/corpus/$$name || exit 1; \
 	done
 
-# The program alone, optimised, for installing and packaging.
+# The programs and their documents alone, optimised and hardened with Debian's build flags
+# (immediate binding included), for installing and packaging.
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 release: deps
-	@cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(RELEASE_DIR) -j $(JOBS) --target mosaikon
+	@cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)" >/dev/null
+	@cmake --build $(RELEASE_DIR) -j $(JOBS) --target mosaikon_installed
 
-# The program, its desktop entry, AppStream file and icons under PREFIX (and DESTDIR, if given).
+# The programs, their manual pages, the desktop entry, file types, thumbnailer entry, AppStream
+# file and icons under PREFIX (and DESTDIR, if given).
 install: release
 	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
 
-# A Debian package in RELEASE_DIR; dpkg-shlibdeps works out its dependencies.
+# A Debian package in RELEASE_DIR; dpkg-shlibdeps works out its dependencies, and lintian
+# must find nothing to warn about.
 package: release
 	cd $(RELEASE_DIR) && cpack -G DEB
+	lintian --fail-on error,warning $(RELEASE_DIR)/mosaikon_*.deb
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -4,13 +4,32 @@ include(GNUInstallDirs)
 
 set(mosaikon_resources ${PROJECT_SOURCE_DIR}/src/resources)
 set(mosaikon_appstream_id io.github.mosaikon.Mosaikon)
+set(mosaikon_mime_types image-x-ems-picture image-x-ema-animation)
 
-install(TARGETS mosaikon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian wants documentation gzipped at the best compression, with no name or time inside.
+set(mosaikon_gzipped)
+foreach(source docs/man/mosaikon.1 docs/man/mosaikon-thumbnailer.1 packaging/changelog)
+    get_filename_component(name ${source} NAME)
+    set(output ${CMAKE_BINARY_DIR}/gzipped/${name}.gz)
+    add_custom_command(OUTPUT ${output}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/gzipped
+                       COMMAND gzip -9n --stdout ${PROJECT_SOURCE_DIR}/${source} > ${output}
+                       DEPENDS ${PROJECT_SOURCE_DIR}/${source})
+    list(APPEND mosaikon_gzipped ${output})
+endforeach()
+# Everything an install takes from the build.
+add_custom_target(mosaikon_installed ALL DEPENDS mosaikon mosaikon-thumbnailer ${mosaikon_gzipped})
+
+install(TARGETS mosaikon mosaikon-thumbnailer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${mosaikon_resources}/mosaikon.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${mosaikon_resources}/${mosaikon_appstream_id}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-# The PNG sizes are drawn from mosaikon.svg by scripts/make-icons.
+install(FILES ${mosaikon_resources}/mosaikon-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME mosaikon.xml)
+install(FILES ${mosaikon_resources}/mosaikon.thumbnailer
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
+# The PNG sizes are drawn from the SVGs by scripts/make-icons.
 foreach(size 16 32 48 64 128 256)
     install(FILES ${mosaikon_resources}/icons/mosaikon-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -18,6 +37,20 @@ foreach(size 16 32 48 64 128 256)
 endforeach()
 install(FILES ${mosaikon_resources}/mosaikon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(type ${mosaikon_mime_types})
+    foreach(size 16 32 48 64 128)
+        install(FILES ${mosaikon_resources}/icons/${type}-${size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/mimetypes
+                RENAME ${type}.png)
+    endforeach()
+    install(FILES ${mosaikon_resources}/mimetypes/${type}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/gzipped/mosaikon.1.gz
+              ${CMAKE_BINARY_DIR}/gzipped/mosaikon-thumbnailer.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/gzipped/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mosaikon)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mosaikon)
@@ -34,8 +67,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-# The libraries the program links are found by dpkg-shlibdeps. Qt's Russian translation is read
-# at run time and only changes the language of Qt's own buttons, so it is a recommendation.
+# dpkg-shlibdeps adds the libraries the programs link. Qt's Russian translation is read at run
+# time, and Qt's own buttons in Russian are part of the interface.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 include(CPack)

@@ -2,7 +2,7 @@
 
 #include "picturedocument.h"
 
-#include <cassert>
+#include <algorithm>
 #include <cstdint>
 
 void nextFrame(PictureDocument& doc) {
@@ -14,8 +14,8 @@ void previousFrame(PictureDocument& doc) {
 }
 
 void setFrameCount(PictureDocument& doc, int count) {
-    assert(count >= 1 && count <= kMaxFrames);
-    const auto frameCount = static_cast<std::uint8_t>(count);
+    // No frames at all would leave nothing to show and divide the preview's progress by zero.
+    const auto frameCount = static_cast<std::uint8_t>(std::clamp(count, 1, kMaxFrames));
     if (frameCount != doc.kK)
         doc.IZM = kTrue;
     doc.kK = frameCount;

@@ -8,8 +8,8 @@ PreviewStep advancePreview(PictureDocument& doc) {
     if (!isAnimation(doc) || doc.ka > doc.kK)
         doc.ka = 1;
     const int frame = doc.ka;
-    // frame x 100 / kK, rounded half up without leaving whole numbers
-    const int progress = (frame * 200 + doc.kK) / (2 * doc.kK);
+    // frame x kFullProgress / kK, rounded half up without leaving whole numbers
+    const int progress = (2 * frame * kFullProgress + doc.kK) / (2 * doc.kK);
     if (isAnimation(doc))
         doc.ka = static_cast<std::uint8_t>(frame >= doc.kK ? 1 : frame + 1);
     return {frame, progress};

@@ -2,7 +2,11 @@
 
 struct PictureDocument;
 
-// What one tick of the preview shows: the frame to draw and the progress bar's value (0..100).
+// The progress bar's value at the end of the preview's cycle: its full scale.
+constexpr int kFullProgress = 100;
+
+// What one tick of the preview shows: the frame to draw and the progress bar's value
+// (0..kFullProgress).
 struct PreviewStep {
     int frame;
     int progress;
@@ -12,7 +16,7 @@ struct PreviewStep {
 // tick. A picture always shows frame 1. An animation plays its frames in turn and wraps from the
 // last to the first; a ka beyond the count (left by a file with fewer frames, or by the writer,
 // which counts frames in it) starts again at 1. The bar shows how far the cycle has come:
-// ka x 100 / kK, rounded to the nearest whole value (25, 50, 75, 100 for four frames).
+// ka x kFullProgress / kK, rounded to the nearest whole value (25, 50, 75, 100 for four frames).
 PreviewStep advancePreview(PictureDocument& doc);
 
 // Left edge of a picture of the given width centred in the preview's 128 pixels. For an odd

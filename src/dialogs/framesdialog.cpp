@@ -1,9 +1,9 @@
 #include "framesdialog.h"
 
 #include "arrowkeyscrollbar.h"
-#include "designfont.h"
 #include "documentfacts.h"
 #include "picturedocument.h"
+#include "windowlook.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,8 +32,6 @@ FramesDialog::FramesDialog(QWidget* parent) : QDialog(parent) {
     countSlider_->setRange(1, kMaxFrames);
     countSlider_->setSingleStep(1);
     countSlider_->setPageStep(1);
-    // A scroll bar takes no focus by default; this one is worked with the arrow keys too.
-    countSlider_->setFocusPolicy(Qt::StrongFocus);
     // Tracking is on, so the label follows the thumb while it is dragged.
     connect(countSlider_, &QScrollBar::valueChanged, this, &FramesDialog::showCount);
 
@@ -50,7 +48,6 @@ FramesDialog::FramesDialog(QWidget* parent) : QDialog(parent) {
     // The group box and the label take no focus, so the order starts at the slider.
     setTabOrder(countSlider_, okButton_);
     setTabOrder(okButton_, cancelButton_);
-    countSlider_->setFocus();
 
     setFrameCount(1);
 }
@@ -62,6 +59,13 @@ void FramesDialog::setFrameCount(int count) {
 
 int FramesDialog::frameCount() const {
     return countSlider_->value();
+}
+
+// A window shown again gives the focus back to where it last was, say Отмена, which Return would
+// then press; every opening starts at the slider instead.
+void FramesDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    countSlider_->setFocus();
 }
 
 void FramesDialog::showCount(int count) {

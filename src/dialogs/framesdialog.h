@@ -19,6 +19,9 @@ public:
     void setFrameCount(int count);
     int frameCount() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showCount(int count);
 

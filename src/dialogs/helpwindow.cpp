@@ -1,7 +1,8 @@
 #include "helpwindow.h"
 
-#include "designfont.h"
+#include "besidewindow.h"
 #include "helptext.h"
+#include "windowlook.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,9 +28,23 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
     // Placed once; later showings keep wherever the user moved it.
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
+    if (parent != nullptr) {
+        placeBeside(*parent->window());
     }
+}
+
+// Beside the main window, not over it, so that the user can go on drawing while reading.
+void HelpWindow::placeBeside(const QWidget& anchor) {
+    const QScreen* screen = anchor.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    // Not shown yet, this window has no frame; the anchor's frame stands in for the one it gets.
+    const QRect frame = anchor.frameGeometry();
+    const QRect inner = anchor.geometry();
+    const QMargins frameWidths(inner.left() - frame.left(), inner.top() - frame.top(),
+                               frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    move(positionBeside(frame, size().grownBy(frameWidths), screen->availableGeometry()));
 }
 
 void HelpWindow::showInFront() {

@@ -5,7 +5,8 @@
 class QPlainTextEdit;
 
 // The help window: the help text in a read-only box and a button that hides the window. It stays
-// beside the main window without blocking it; its text is filled once, when it is created.
+// beside the main window without blocking it; its text is filled once, when it is created, and
+// it is first placed beside its parent's window.
 class HelpWindow : public QWidget {
     Q_OBJECT
 
@@ -14,4 +15,7 @@ public:
 
     // Shows the window, or brings it to the front when it is already on screen.
     void showInFront();
+
+private:
+    void placeBeside(const QWidget& anchor);
 };

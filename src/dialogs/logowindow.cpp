@@ -1,11 +1,10 @@
 #include "logowindow.h"
 
-#include "designfont.h"
+#include "windowlook.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -30,12 +29,12 @@ LogoWindow::LogoWindow(QWidget* parent, int tickMilliseconds)
     connect(timer_, &QTimer::timeout, this, &LogoWindow::tick);
     timer_->start(tickMilliseconds);
 
-    centreOnScreen();
+    centreOnScreen(*this);
 }
 
 void LogoWindow::showModal() {
     setWindowModality(Qt::ApplicationModal);
-    centreOnScreen();
+    centreOnScreen(*this);
     show();
     raise();
     activateWindow();
@@ -49,12 +48,6 @@ void LogoWindow::tick() {
     hide();
     splashTicks_ = 0;
     timer_->stop();
-}
-
-void LogoWindow::centreOnScreen() {
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 void LogoWindow::paintEvent(QPaintEvent*) {

@@ -37,8 +37,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void centreOnScreen();
-
     QPixmap logo_;
     QTimer* timer_ = nullptr;
     std::int16_t splashTicks_ = 0;

@@ -1,9 +1,9 @@
 #include "sizedialog.h"
 
 #include "arrowkeyscrollbar.h"
-#include "designfont.h"
 #include "documentfacts.h"
 #include "picturedocument.h"
+#include "windowlook.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -65,14 +65,12 @@ QScrollBar* makeBar(QWidget* parent, const char* name, Qt::Orientation orientati
     bar->setRange(kMinimumSide, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(pageStep);
-    // A scroll bar takes no focus by default; these are worked with the arrow keys too.
-    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
 } // namespace
 
-SizeDialog::SizeDialog(PictureDocument& doc, QWidget* parent)
+SizeDialog::SizeDialog(const PictureDocument& doc, QWidget* parent)
     : QDialog(parent), doc_(doc), preview_(kPreviewArea.size(), QImage::Format_RGB32) {
     setObjectName("Form2");
     setWindowTitle("Выберите размер изображения");
@@ -115,7 +113,7 @@ void SizeDialog::createControls() {
     auto* okButton = new QPushButton("OK", this);
     okButton->setObjectName("Command1");
     okButton->setGeometry(328, 232, 97, 25);
-    connect(okButton, &QPushButton::clicked, this, &SizeDialog::confirm);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* cancelButton = new QPushButton("Отмена", this);
     cancelButton->setObjectName("Command2");
@@ -165,10 +163,6 @@ void SizeDialog::paintEvent(QPaintEvent* event) {
     painter.drawImage(kPreviewArea, preview_);
 }
 
-void SizeDialog::confirm() {
-    doc_.MX = widthBar_->value();
-    doc_.MY = heightBar_->value();
-    accept();
-    // Marked changed even when the size stayed the same.
-    doc_.IZM = kTrue;
+QSize SizeDialog::chosenSize() const {
+    return {widthBar_->value(), heightBar_->value()};
 }

@@ -1,10 +1,9 @@
 #include "documentfacts.h"
 
 #include "picturedocument.h"
+#include "programname.h"
 
 namespace {
-
-const std::string kProgramName = "Mosaikon";
 
 bool isUtf8Continuation(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
@@ -27,7 +26,7 @@ std::string withoutLastCharacters(const std::string& text, int count) {
 }
 
 std::string titleFor(const std::string& name) {
-    return name == kNoFileName ? kProgramName : name + " - " + kProgramName;
+    return name == kNoFileName ? std::string(kProgramName) : name + " - " + kProgramName;
 }
 
 } // namespace
@@ -39,9 +38,9 @@ int rowBytes(int width) {
 int fileByteCount(const PictureDocument& doc) {
     const int frameBytes = rowBytes(doc.MX) * doc.MY;
     if (doc.kind == DocumentKind::Picture) {
-        return 3 + frameBytes;
+        return kPictureHeaderBytes + frameBytes;
     }
-    return 5 + doc.kK * frameBytes;
+    return kAnimationHeaderBytes + doc.kK * frameBytes;
 }
 
 int previewIntervalMs(const PictureDocument& doc) {

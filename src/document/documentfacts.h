@@ -4,6 +4,11 @@
 
 struct PictureDocument;
 
+// Header lengths of the two file formats: a picture has its tag, width and height; an animation
+// adds the frame count and the delay.
+constexpr int kPictureHeaderBytes = 3;
+constexpr int kAnimationHeaderBytes = 5;
+
 // Bytes one stored pixel row of the given width takes: the width rounded up to whole bytes.
 int rowBytes(int width);
 

@@ -1,5 +1,7 @@
 #include "applicationidentity.h"
 
+#include "programname.h"
+
 #include <QApplication>
 
 namespace {
@@ -20,7 +22,7 @@ QIcon applicationIcon() {
 }
 
 void setApplicationIdentity() {
-    QApplication::setApplicationName(QStringLiteral("Mosaikon"));
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setWindowIcon(applicationIcon());
 }

@@ -41,7 +41,15 @@ DrawingField::DrawingField(PictureDocument& doc, QWidget* parent) : QFrame(paren
 
 void DrawingField::redrawCells() {
     image_.renderAll(doc_);
-    update();
+    repaintOwn(rect());
+}
+
+void DrawingField::repaintOwn(const QRect& area) {
+    // A hidden field is not painted, so the request would outlive its paint.
+    if (isVisible()) {
+        ownRepaint_ |= area;
+    }
+    update(area);
 }
 
 void DrawingField::paintCellOn(int x, int y) {
@@ -62,7 +70,7 @@ void DrawingField::paintCell(int x, int y, bool set) {
                         static_cast<int>(std::floor(device.top() / ratio)),
                         static_cast<int>(std::ceil(device.width() / ratio)) + 1,
                         static_cast<int>(std::ceil(device.height() / ratio)) + 1);
-    update(logical.translated(contentsRect().topLeft()));
+    repaintOwn(logical.translated(contentsRect().topLeft()));
 }
 
 void DrawingField::penAt(double x, double y) {
@@ -90,11 +98,18 @@ void DrawingField::penAt(double x, double y) {
     doc_.IZM = kTrue;
 }
 
+// The pen's own repaints are no paint requests: the title and the labels stay as they are while
+// the user draws, and the short title after Open or Save stays until something else repaints.
 void DrawingField::paintEvent(QPaintEvent* event) {
+    const bool requested = !ownRepaint_.contains(event->rect());
+    ownRepaint_ = QRect();
     // Moved to a screen of another resolution: the cells are rendered for the new one.
     if (image_.image().devicePixelRatio() != devicePixelRatio()) {
         fitImage();
         image_.renderAll(doc_);
+    }
+    if (requested) {
+        emit paintRequested();
     }
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -136,3 +151,9 @@ void DrawingField::mouseMoveEvent(QMouseEvent* event) {
 void DrawingField::mouseReleaseEvent(QMouseEvent*) {
     doc_.heldButton = kNoButton;
 }
+
+// The field looks the same with and without the focus, so taking it repaints nothing; Qt's
+// repaint here would count as a paint request.
+void DrawingField::focusInEvent(QFocusEvent*) {}
+
+void DrawingField::focusOutEvent(QFocusEvent*) {}

@@ -28,6 +28,9 @@ public:
 signals:
     // The field changed size: its cells were rendered anew and any stroke ended.
     void resized();
+    // A paint that the field did not ask for by rendering cells itself, as when it is shown or
+    // repainted from outside: a paint request, which the window answers with a full redraw.
+    void paintRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,12 +38,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void paintCell(int x, int y, bool set);
+    void repaintOwn(const QRect& area);
     void fitImage();
     QPointF innerPoint(const QMouseEvent* event) const;
 
     PictureDocument& doc_;
     FieldImage image_;
+    QRect ownRepaint_; // what the field itself asked to repaint since its last paint
 };

@@ -30,24 +30,21 @@ QRgb colourOf(Cell cell) {
 void FieldImage::resize(QSize logicalSize, qreal devicePixelRatio) {
     const QSize deviceSize(std::max(0, qRound(logicalSize.width() * devicePixelRatio)),
                            std::max(0, qRound(logicalSize.height() * devicePixelRatio)));
-    devicePixelRatio_ = devicePixelRatio;
     if (image_.size() != deviceSize) {
         image_ = QImage(deviceSize, QImage::Format_RGB32);
     }
     image_.setDevicePixelRatio(devicePixelRatio);
     gridLineWidth_ = std::max(1, static_cast<int>(std::lround(devicePixelRatio)));
-    laidOutWidth_ = 0;
-    laidOutHeight_ = 0;
 }
 
 void FieldImage::layOutCells(const PictureDocument& doc) {
-    if (laidOutWidth_ == doc.MX && laidOutHeight_ == doc.MY) {
+    const CellLayout wanted{image_.size(), doc.MX, doc.MY};
+    if (laidOut_ == wanted) {
         return;
     }
     columnEdges_ = edgesOver(image_.width(), doc.MX);
     rowEdges_ = edgesOver(image_.height(), doc.MY);
-    laidOutWidth_ = doc.MX;
-    laidOutHeight_ = doc.MY;
+    laidOut_ = wanted;
 }
 
 void FieldImage::renderAll(const PictureDocument& doc) {

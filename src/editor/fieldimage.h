@@ -34,10 +34,19 @@ public:
 private:
     void layOutCells(const PictureDocument& doc);
 
+    // Everything the cell edges are computed from: the image's size in device pixels (the field's
+    // size times the device pixel ratio) and the picture's MX x MY.
+    struct CellLayout {
+        QSize deviceSize;
+        int columns = 0;
+        int rows = 0;
+        bool operator==(const CellLayout& other) const {
+            return deviceSize == other.deviceSize && columns == other.columns && rows == other.rows;
+        }
+    };
+
     QImage image_;
-    qreal devicePixelRatio_ = 1.0;
-    int laidOutWidth_ = 0;  // MX the edges were computed for
-    int laidOutHeight_ = 0; // MY the edges were computed for
+    CellLayout laidOut_; // what columnEdges_ and rowEdges_ were computed for
     int gridLineWidth_ = 1;
     std::vector<int> columnEdges_;
     std::vector<int> rowEdges_;

@@ -1,37 +1,37 @@
 #include "mainwindow.h"
 
 #include "clipboardcommands.h"
-#include "designfont.h"
+#include "designmenus.h"
 #include "documentfacts.h"
 #include "drawingfield.h"
+#include "filedrops.h"
 #include "framecommands.h"
 #include "framesdialog.h"
 #include "helpwindow.h"
 #include "importcommand.h"
 #include "logowindow.h"
-#include "mainwindowdesign.h"
 #include "newdocument.h"
 #include "opencommand.h"
+#include "optioncommands.h"
+#include "physicalkeyshortcuts.h"
 #include "picturedocument.h"
-#include "previewbox.h"
-#include "previewcycle.h"
+#include "previewpanel.h"
 #include "prompts.h"
 #include "savecommands.h"
 #include "scrollcommands.h"
 #include "sizedialog.h"
-#include "toolbaricon.h"
+#include "statusarea.h"
+#include "toolbar.h"
+#include "typedcharacters.h"
+#include "windowlook.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLabel>
+#include <QFileInfo>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 
 namespace {
 
@@ -39,32 +39,15 @@ constexpr QSize kStartClientSize(421, 342);
 constexpr int kLeftColumnWidth = 136;
 constexpr int kFieldTop = 56;
 
-using DocumentCommand = void (*)(PictureDocument&);
-
 // Commands that may change cells of the current frame and are followed by a full redraw.
 const struct {
     const char* action;
-    DocumentCommand command;
+    void (*command)(PictureDocument&);
 } kEditingCommands[] = {
     {"editundo", undoEdit}, {"editcut", cutFrame},   {"editpaste", pasteFrame},
     {"delete", eraseFrame}, {"sup", scrollUp},       {"sdown", scrollDown},
     {"sleft", scrollLeft},  {"sright", scrollRight},
 };
-
-const QString kOnlyForAnimation = QStringLiteral("Только для анимации");
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                  Qt::Alignment alignment, bool bordered) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    if (bordered) {
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setLineWidth(1);
-    }
-    return label;
-}
 
 } // namespace
 
@@ -75,197 +58,79 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
-    createMenus();
-    createToolbar(client);
+    addDesignMenus(*menuBar());
     createControls(client);
     connectCommands();
+    new PhysicalKeyShortcuts(this);
     setTabOrderByDesign();
     client->installEventFilter(this);
+    new FileDrops(this, [this](const QString& path) { openPath(path); });
 
     newPictureCommand();
     showTitle();
 
     resize(kStartClientSize.width(), kStartClientSize.height() + menuBar()->sizeHint().height());
     layOutField(kStartClientSize);
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-    toolbar_[0]->setFocus();
+    centreOnScreen(*this);
+    toolbar_->button(0)->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createToolbar(QWidget* client) {
-    for (const ToolbarButton& entry : kToolbar) {
-        auto* button = new QPushButton(client);
-        button->setObjectName(QStringLiteral("Command1_%1").arg(entry.index));
-        button->setGeometry(entry.left, 0, 29, 29);
-        button->setIcon(toolbarIcon(QStringLiteral(":/toolbar/%1.xpm").arg(entry.picture)));
-        button->setIconSize(QSize(24, 24));
-        button->installEventFilter(this);
-        QAction* action = actionNamed(entry.action);
-        // The button shows only its picture; a screen reader says the command's menu caption.
-        button->setAccessibleName(action->text());
-        connect(button, &QPushButton::clicked, action, &QAction::trigger);
-        toolbar_[entry.index] = button;
-    }
-}
-
 void MainWindow::createControls(QWidget* client) {
-    const auto right = Qt::AlignRight;
-    captionLabels_[0] =
-        makeLabel(client, "Label1_0", "Размер изображения:", {0, 32, 113, 17}, right, false);
-    valueLabels_[0] = makeLabel(client, "Label2_0", "", {120, 32, 73, 17}, Qt::AlignHCenter, true);
-    makeLabel(client, "Label3", "Формат:", {200, 32, 49, 17}, right, false);
-    valueLabels_[1] = makeLabel(client, "Label2_1", "", {256, 32, 33, 17}, Qt::AlignHCenter, true);
-    valueLabels_[2] = makeLabel(client, "Label2_2", "", {296, 32, 49, 17}, Qt::AlignHCenter, true);
-    makeLabel(client, "Label5", "байт", {352, 32, 25, 17}, Qt::AlignLeft, false);
-    captionLabels_[1] = makeLabel(client, "Label1_1", "Кадров:", {0, 56, 49, 17}, right, false);
-    valueLabels_[3] = makeLabel(client, "Label2_3", "", {56, 56, 73, 17}, Qt::AlignHCenter, true);
-    captionLabels_[2] = makeLabel(client, "Label1_2", "Текущий:", {0, 80, 49, 17}, right, false);
-    valueLabels_[4] = makeLabel(client, "Label2_4", "", {56, 80, 73, 17}, Qt::AlignHCenter, true);
-
-    previewCheck_ = new QCheckBox("Предосмотр:", client);
-    previewCheck_->setObjectName("Check1");
-    previewCheck_->setGeometry(0, 112, 129, 17);
-    previewCheck_->setLayoutDirection(Qt::RightToLeft); // the box stands after its caption
-    previewCheck_->setChecked(true);
-
-    view_ = new PreviewBox(client);
-    view_->setGeometry(0, 136, 132, 100);
-
-    progressBar_ = new QProgressBar(client);
-    progressBar_->setObjectName("ProgressBar1");
-    progressBar_->setGeometry(0, 240, 132, 7);
-    progressBar_->setRange(0, 100);
-    progressBar_->setValue(0);
-    progressBar_->setTextVisible(false);
-
+    toolbar_ = new Toolbar(*this, client);
+    status_ = new StatusArea(client);
+    preview_ = new PreviewPanel(*doc_, client);
     pole_ = new DrawingField(*doc_, client);
     pole_->setGeometry(kLeftColumnWidth, kFieldTop, kStartClientSize.width() - kLeftColumnWidth,
                        kStartClientSize.height() - kFieldTop);
-    pole_->installEventFilter(this);
     connect(pole_, &DrawingField::resized, this, &MainWindow::redrawField);
-
-    previewTimer_ = new QTimer(this);
-    previewTimer_->setObjectName("Timer1");
-    connect(previewTimer_, &QTimer::timeout, this, &MainWindow::previewTick);
-}
-
-void MainWindow::createMenus() {
-    for (const Menu& menuDesign : kMenus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuDesign.caption));
-        menu->setObjectName(menuDesign.name);
-        for (const MenuItem& item : menuDesign.items) {
-            QAction* action = *item.caption == '\0'
-                                  ? menu->addSeparator()
-                                  : menu->addAction(QString::fromUtf8(item.caption));
-            action->setObjectName(item.name);
-            if (*item.shortcut != '\0') {
-                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-            }
-        }
-    }
-    QAction* grid = actionNamed("setka");
-    grid->setCheckable(true);
-    grid->setChecked(true);
+    connect(pole_, &DrawingField::paintRequested, this, &MainWindow::redrawField);
+    new TypedCharacters(*this, pole_, toolbar_->buttonsFromLeft(), this);
 }
 
 void MainWindow::connectCommands() {
-    connect(actionNamed("filenew"), &QAction::triggered, this, &MainWindow::newPictureCommand);
-    connect(actionNamed("newani"), &QAction::triggered, this, &MainWindow::newAnimationCommand);
-    connect(actionNamed("fileexit"), &QAction::triggered, this, &MainWindow::close);
-    connect(actionNamed("setka"), &QAction::triggered, this, &MainWindow::gridCommand);
-    connect(actionNamed("fileopen"), &QAction::triggered, this, &MainWindow::openCommand);
-    connect(actionNamed("frombmp"), &QAction::triggered, this, &MainWindow::importBmpCommand);
-    connect(actionNamed("filesave"), &QAction::triggered, this,
-            [this] { showTitleIfWritten(saveDocument(*doc_, prompts_)); });
-    connect(actionNamed("filesaveas"), &QAction::triggered, this,
-            [this] { showTitleIfWritten(saveDocumentAs(*doc_, prompts_)); });
-    connect(actionNamed("helpme"), &QAction::triggered, this, &MainWindow::showHelp);
-    connect(actionNamed("about"), &QAction::triggered, this, &MainWindow::showAbout);
+    const auto onTrigger = [this](const char* name, auto slot) {
+        connect(menuAction(*this, name), &QAction::triggered, this, slot);
+    };
+    onTrigger("filenew", &MainWindow::newPictureCommand);
+    onTrigger("newani", &MainWindow::newAnimationCommand);
+    onTrigger("fileexit", &MainWindow::close);
+    onTrigger("setka", &MainWindow::gridCommand);
+    onTrigger("fileopen", [this] { openFile(QString()); });
+    onTrigger("frombmp", [this] { importBmpFile(QString()); });
+    onTrigger("filesave", [this] { showTitleIfWritten(saveDocument(*doc_, prompts_)); });
+    onTrigger("filesaveas", [this] { showTitleIfWritten(saveDocumentAs(*doc_, prompts_)); });
+    onTrigger("helpme", &MainWindow::showHelp);
+    onTrigger("about", &MainWindow::showAbout);
     for (const auto& entry : kEditingCommands) {
-        connect(actionNamed(entry.action), &QAction::triggered, this, [this, entry] {
+        onTrigger(entry.action, [this, entry] {
             entry.command(*doc_);
             redrawField();
         });
     }
     // Copying changes nothing visible: no redraw.
-    connect(actionNamed("editcopy"), &QAction::triggered, this, [this] { copyFrame(*doc_); });
-    connect(actionNamed("frnext"), &QAction::triggered, this,
-            [this] { runFrameCommand(nextFrame); });
-    connect(actionNamed("frfor"), &QAction::triggered, this,
-            [this] { runFrameCommand(previousFrame); });
-    connect(actionNamed("ainopt"), &QAction::triggered, this,
-            &MainWindow::animationParametersCommand);
-    connect(actionNamed("size"), &QAction::triggered, this, &MainWindow::openSizeDialog);
+    onTrigger("editcopy", [this] { copyFrame(*doc_); });
+    onTrigger("frnext", [this] { runFrameCommand(nextFrame); });
+    onTrigger("frfor", [this] { runFrameCommand(previousFrame); });
+    onTrigger("ainopt", &MainWindow::animationParametersCommand);
+    onTrigger("size", &MainWindow::openSizeDialog);
 }
 
+// The toolbar's buttons from left to right, then the drawing field, then the other controls.
 void MainWindow::setTabOrderByDesign() {
-    QWidget* previous = nullptr;
-    for (const ToolbarButton& entry : kToolbar) {
-        QWidget* button = toolbar_[entry.index];
-        if (previous != nullptr) {
-            setTabOrder(previous, button);
-        }
-        previous = button;
-    }
-    setTabOrder(previous, pole_);
-    setTabOrder(pole_, previewCheck_);
-}
-
-QAction* MainWindow::actionNamed(const char* name) const {
-    return findChild<QAction*>(QString::fromLatin1(name));
+    setTabOrder(toolbar_->buttonsFromLeft().back(), pole_);
+    setTabOrder(pole_, preview_->previewCheck());
 }
 
 void MainWindow::redrawField() {
-    const PictureDocument& doc = *doc_;
     pole_->redrawCells();
-    valueLabels_[0]->setText(
-        QString::fromStdString(labelNumber(doc.MX) + " x" + labelNumber(doc.MY)));
-    const bool animation = isAnimation(doc);
-    valueLabels_[1]->setText(animation ? "EMA" : "EMS");
-    captionLabels_[1]->setEnabled(animation);
-    captionLabels_[2]->setEnabled(animation);
-    valueLabels_[3]->setText(animation ? QString::fromStdString(labelNumber(doc.kK)) : QString());
-    valueLabels_[4]->setText(animation ? QString::fromStdString(labelNumber(doc.k)) : QString());
-    valueLabels_[2]->setText(QString::fromStdString(labelNumber(fileByteCount(doc))));
-    setWindowTitle(QString::fromStdString(fullTitle(doc)));
+    status_->showDocument(*doc_);
+    setWindowTitle(QString::fromStdString(fullTitle(*doc_)));
 }
 
 void MainWindow::showTitle() {
     setWindowTitle(QString::fromStdString(shortTitle(*doc_)));
-}
-
-void MainWindow::setPreviewInterval(int milliseconds) {
-    // A QTimer of interval 0 would fire continuously; 0 means a stopped preview here.
-    if (milliseconds <= 0) {
-        previewTimer_->stop();
-        previewTimer_->setInterval(0);
-        return;
-    }
-    previewTimer_->start(milliseconds);
-}
-
-void MainWindow::previewTick() {
-    // The greyed third state counts as off too.
-    if (previewCheck_->checkState() != Qt::Checked) {
-        view_->clear();
-        return;
-    }
-    const PreviewStep step = advancePreview(*doc_);
-    view_->showFrame(*doc_, step.frame);
-    if (progressBar_->value() != step.progress) {
-        // Left alone, the bar repaints itself at once inside setValue; held back, it is painted
-        // together with the preview box in the next paint pass.
-        progressBar_->setUpdatesEnabled(false);
-        progressBar_->setValue(step.progress);
-        progressBar_->setUpdatesEnabled(true);
-    }
-}
-
-bool MainWindow::mayDiscardChanges(const QString& title) {
-    return ::mayDiscardChanges(*doc_, prompts_, title);
 }
 
 void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
@@ -276,11 +141,11 @@ void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
 
 // The preview rests while the command asks and reads, and then runs at the speed of whatever
 // document the command leaves.
-void MainWindow::openCommand() {
+void MainWindow::openFile(const QString& givenPath) {
     const std::string fileBefore = doc_->fileName;
     setPreviewInterval(0);
-    if (openDocument(*doc_, prompts_) == OpenOutcome::Loaded) {
-        view_->clear();
+    if (openDocument(*doc_, prompts_, givenPath) == OpenOutcome::Loaded) {
+        preview_->clear();
         redrawField();
         showTitle();
     } else {
@@ -289,9 +154,9 @@ void MainWindow::openCommand() {
     setPreviewInterval(previewIntervalMs(*doc_));
 }
 
-void MainWindow::importBmpCommand() {
+void MainWindow::importBmpFile(const QString& givenPath) {
     const std::string fileBefore = doc_->fileName;
-    if (importBmp(*doc_, prompts_) != ImportOutcome::Imported) {
+    if (importBmp(*doc_, prompts_, givenPath) != ImportOutcome::Imported) {
         showTitleIfSavedMeanwhile(fileBefore);
         return;
     }
@@ -307,8 +172,16 @@ void MainWindow::showTitleIfSavedMeanwhile(const std::string& fileBefore) {
     }
 }
 
+void MainWindow::openPath(const QString& path) {
+    if (QFileInfo(path).suffix().compare(u"bmp", Qt::CaseInsensitive) == 0) {
+        importBmpFile(path);
+        return;
+    }
+    openFile(path);
+}
+
 void MainWindow::newPictureCommand() {
-    if (!mayDiscardChanges("Создание нового рисунка")) {
+    if (!mayDiscardChanges(*doc_, prompts_, "Создание нового рисунка")) {
         return;
     }
     newPicture(*doc_);
@@ -317,12 +190,12 @@ void MainWindow::newPictureCommand() {
 }
 
 void MainWindow::newAnimationCommand() {
-    if (!mayDiscardChanges("Создание новой анимации")) {
+    if (!mayDiscardChanges(*doc_, prompts_, "Создание новой анимации")) {
         return;
     }
     newAnimation(*doc_);
     setPreviewInterval(previewIntervalMs(*doc_));
-    view_->clear();
+    preview_->clear();
     redrawField();
 }
 
@@ -330,7 +203,7 @@ bool MainWindow::refusedForPicture() {
     if (isAnimation(*doc_)) {
         return false;
     }
-    prompts_.showNotice(kOnlyForAnimation);
+    prompts_.showNotice(QStringLiteral("Только для анимации"));
     return true;
 }
 
@@ -342,13 +215,15 @@ void MainWindow::runFrameCommand(void (*command)(PictureDocument&)) {
     redrawField();
 }
 
-// The dialog is made anew for each run. OK has written the size into the document; the preview
-// box is blanked before and after, and picks the new size up at its next tick.
+// The dialog is made anew for each run. The preview box is blanked before and, after OK, again;
+// it picks the new size up at its next tick.
 void MainWindow::openSizeDialog() {
-    view_->clear();
+    preview_->clear();
     SizeDialog dialog(*doc_, this);
     if (dialog.exec() == QDialog::Accepted) {
-        view_->clear();
+        const QSize size = dialog.chosenSize();
+        setPictureSize(*doc_, size.width(), size.height());
+        preview_->clear();
     }
     redrawField();
 }
@@ -385,13 +260,13 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::gridCommand() {
-    doc_->gridOn = isSet(doc_->gridOn) ? kFalse : kTrue;
-    actionNamed("setka")->setChecked(isSet(doc_->gridOn));
+    toggleGrid(*doc_);
+    menuAction(*this, "setka")->setChecked(isSet(doc_->gridOn));
     redrawField();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!mayDiscardChanges("Выход")) {
+    if (!mayDiscardChanges(*doc_, prompts_, "Выход")) {
         event->ignore();
         return;
     }
@@ -411,27 +286,9 @@ void MainWindow::layOutField(QSize clientSize) {
     pole_->setGeometry(field);
 }
 
-bool MainWindow::handleTypedCharacter(QObject* watched, const QString& text) {
-    if (text.size() != 1) {
-        return false;
-    }
-    const bool onField = watched == pole_;
-    for (const TypedCharacter& entry : kTypedCharacters) {
-        if (entry.character == text.front() && (onField || entry.onToolbarToo)) {
-            actionNamed(entry.action)->trigger();
-            return true;
-        }
-    }
-    return false;
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         layOutField(static_cast<QResizeEvent*>(event)->size());
-        return false;
-    }
-    if (event->type() == QEvent::KeyPress && watched != centralWidget()) {
-        return handleTypedCharacter(watched, static_cast<QKeyEvent*>(event)->text());
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,13 +1,9 @@
 #include "qtprompts.h"
 
-#include <QFileDialog>
+#include "filechooser.h"
+#include "programname.h"
+
 #include <QMessageBox>
-
-namespace {
-
-const QString kProgramName = QStringLiteral("Mosaikon");
-
-} // namespace
 
 SaveChangesAnswer QtPrompts::askSaveChanges(const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("Сохранить изменения?"),
@@ -28,29 +24,21 @@ bool QtPrompts::askYesNo(const QString& title, const QString& text) {
 }
 
 void QtPrompts::showError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, kProgramName, text, QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kProgramName), text, QMessageBox::Ok,
+                    owner_);
     box.exec();
 }
 
 void QtPrompts::showNotice(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kProgramName, text, QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kProgramName), text, QMessageBox::Ok,
+                    owner_);
     box.exec();
 }
 
 QStringList QtPrompts::chooseFiles(const FileDialogRequest& request) {
-    // Qt's own dialog everywhere: the same Russian dialog on every desktop.
-    QFileDialog dialog(owner_, request.title, request.folder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(request.nameFilters);
-    if (request.mode == FileDialogMode::Open) {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFiles);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    }
+    FileChooser dialog(owner_, request);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
-    return dialog.selectedFiles();
+    return dialog.chosenFiles();
 }

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kCoreHeaderBytes = 12;
 constexpr std::array<std::uint32_t, 5> kInfoHeaderBytes = {40, 52, 56, 108, 124};
 
@@ -43,10 +42,10 @@ std::int32_t signedDoubleWord(const std::vector<std::uint8_t>& bytes, std::size_
 }
 
 std::variant<BmpError, Layout> readLayout(const std::vector<std::uint8_t>& bytes) {
-    if (bytes.size() < kFileHeaderBytes + 4 || bytes[0] != 'B' || bytes[1] != 'M') {
+    if (bytes.size() < kHeaderSizeField + 4 || bytes[0] != 'B' || bytes[1] != 'M') {
         return BmpError::NotBmp;
     }
-    const std::uint32_t headerBytes = doubleWord(bytes, kFileHeaderBytes);
+    const std::uint32_t headerBytes = doubleWord(bytes, kHeaderSizeField);
     const bool core = headerBytes == kCoreHeaderBytes;
     if (!core && std::find(kInfoHeaderBytes.begin(), kInfoHeaderBytes.end(), headerBytes) ==
                      kInfoHeaderBytes.end()) {
@@ -58,22 +57,22 @@ std::variant<BmpError, Layout> readLayout(const std::vector<std::uint8_t>& bytes
         return BmpError::NotBmp;
     }
 
-    layout.rowsStart = doubleWord(bytes, 10);
+    layout.rowsStart = doubleWord(bytes, kRowsStartField);
     if (core) {
-        layout.width = word(bytes, 18);
-        layout.height = word(bytes, 20);
-        layout.planes = word(bytes, 22);
-        layout.bitsPerPixel = word(bytes, 24);
+        layout.width = word(bytes, kCoreWidthField);
+        layout.height = word(bytes, kCoreHeightField);
+        layout.planes = word(bytes, kCorePlanesField);
+        layout.bitsPerPixel = word(bytes, kCoreBitCountField);
         layout.paletteEntryBytes = 3;
         return layout;
     }
-    layout.width = signedDoubleWord(bytes, 18);
-    layout.height = signedDoubleWord(bytes, 22);
-    layout.planes = word(bytes, 26);
-    layout.bitsPerPixel = word(bytes, 28);
-    layout.compression = doubleWord(bytes, 30);
+    layout.width = signedDoubleWord(bytes, kWidthField);
+    layout.height = signedDoubleWord(bytes, kHeightField);
+    layout.planes = word(bytes, kPlanesField);
+    layout.bitsPerPixel = word(bytes, kBitCountField);
+    layout.compression = doubleWord(bytes, kCompressionField);
     layout.paletteEntryBytes = 4;
-    const std::uint32_t coloursUsed = doubleWord(bytes, 46);
+    const std::uint32_t coloursUsed = doubleWord(bytes, kColoursUsedField);
     if (coloursUsed != 0) {
         layout.declaredColours = coloursUsed;
     }

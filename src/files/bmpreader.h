@@ -17,10 +17,28 @@
 //     row first when the height is negative. Within a byte the leftmost pixel is the top bit.
 // Only one bit per pixel, one plane and no compression are taken.
 
-// The longest file the import reads. A valid 128 x 96 file needs at most 14 + 124 + 8 + 1536 =
+// Where the header fields lie, in bytes from the start of the file.
+constexpr std::size_t kFileHeaderBytes = 14;
+constexpr std::size_t kRowsStartField = 10;  // bfOffBits
+constexpr std::size_t kHeaderSizeField = 14; // the info header's own length
+// BITMAPINFOHEADER and its longer versions.
+constexpr std::size_t kWidthField = 18;
+constexpr std::size_t kHeightField = 22;
+constexpr std::size_t kPlanesField = 26;
+constexpr std::size_t kBitCountField = 28;
+constexpr std::size_t kCompressionField = 30;
+constexpr std::size_t kColoursUsedField = 46;
+// The core header, whose fields are 16 bits wide.
+constexpr std::size_t kCoreWidthField = 18;
+constexpr std::size_t kCoreHeightField = 20;
+constexpr std::size_t kCorePlanesField = 22;
+constexpr std::size_t kCoreBitCountField = 24;
+
+// How much of a file the import reads. A valid 128 x 96 file needs at most 14 + 124 + 8 + 1536 =
 // 1682 bytes; the rest leaves room for a full palette, a gap before the rows or a colour
-// profile, while a large file chosen by mistake is never loaded whole.
-constexpr std::size_t kLargestBmpBytes = 64 * 1024;
+// profile, while a large file chosen by mistake is never loaded whole. Bytes past this bound are
+// not looked at, so a file is never refused for its length alone.
+constexpr std::size_t kBmpReadLimit = 64 * 1024;
 
 enum class BmpError {
     NotBmp,            // no "BM" signature, or the file ends inside the headers

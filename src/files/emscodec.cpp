@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr std::size_t kPictureHeaderBytes = 3;
-constexpr std::size_t kAnimationHeaderBytes = 5;
-
 // The rows of a frame hold byte j of every row in columns 8j + 1 .. 8j + 8. Both directions work
 // on one such byte column at a time, gathered top to bottom, so that the inner loops run down
 // the store's columns, which lie contiguous in memory.
@@ -94,36 +91,33 @@ DecodeResult decode(const std::vector<std::uint8_t>& bytes) {
     }
     const bool animation = bytes[0] == kAnimationTag;
     const std::size_t headerBytes = animation ? kAnimationHeaderBytes : kPictureHeaderBytes;
-    if (bytes.size() < headerBytes) {
-        return DecodeError::BadHeader;
-    }
+    // A file shorter than its header announces reads as if padded with zero bytes: a missing
+    // size or frame count then fails the range check, a missing delay or pixel byte reads as 0.
+    const auto byteAt = [&bytes](std::size_t at) { return at < bytes.size() ? bytes[at] : 0; };
 
     DecodedPicture picture;
     picture.kind = animation ? DocumentKind::Animation : DocumentKind::Picture;
-    picture.MX = bytes[1];
-    picture.MY = bytes[2];
-    picture.kK = animation ? bytes[3] : 1;
-    picture.zZ = animation ? bytes[4] : 0;
+    picture.MX = byteAt(1);
+    picture.MY = byteAt(2);
+    picture.kK = animation ? byteAt(3) : 1;
+    picture.zZ = animation ? byteAt(4) : 0;
     if (!inRange(picture.MX, 1, kMaxWidth) || !inRange(picture.MY, 1, kMaxHeight) ||
         !inRange(picture.kK, 1, kMaxFrames)) {
         return DecodeError::BadHeader;
     }
 
-    // A file shorter than its header announces reads as if padded with zero bytes.
     const std::size_t frameBytes = static_cast<std::size_t>(rowBytes(picture.MX)) * picture.MY;
-    const std::size_t pixelBytes = picture.kK * frameBytes;
-    std::vector<std::uint8_t> padded;
-    const std::uint8_t* pixels = bytes.data() + headerBytes;
-    if (bytes.size() < headerBytes + pixelBytes) {
-        padded.assign(bytes.begin() + static_cast<std::ptrdiff_t>(headerBytes), bytes.end());
-        padded.resize(pixelBytes, 0);
-        pixels = padded.data();
+    std::vector<std::uint8_t> pixels(picture.kK * frameBytes, 0);
+    if (bytes.size() > headerBytes) {
+        const std::size_t present = std::min(pixels.size(), bytes.size() - headerBytes);
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(headerBytes), present,
+                    pixels.begin());
     }
 
     const std::size_t blockCells = static_cast<std::size_t>(picture.blockWidth()) * picture.MY;
     picture.cells.resize(picture.kK * blockCells);
     for (int frame = 0; frame < picture.kK; ++frame) {
-        unpackFrame(pixels + frame * frameBytes, picture.MX, picture.MY,
+        unpackFrame(pixels.data() + frame * frameBytes, picture.MX, picture.MY,
                     picture.cells.data() + frame * blockCells);
     }
     return picture;

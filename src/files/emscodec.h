@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documentfacts.h"
 #include "picturedocument.h"
 
 #include <cstdint>
@@ -17,11 +18,11 @@ constexpr std::uint8_t kPictureTag = 2;
 constexpr std::uint8_t kAnimationTag = 6;
 
 // The longest file a reader ever needs: a 128 x 96 animation of 16 frames.
-constexpr int kLargestFileBytes = 5 + kMaxFrames * (kMaxWidth / 8) * kMaxHeight;
+constexpr int kLargestFileBytes = kAnimationHeaderBytes + kMaxFrames * (kMaxWidth / 8) * kMaxHeight;
 
 enum class DecodeError {
     Unsupported, // the first byte is no known tag, or there is no first byte
-    BadHeader,   // a header byte is missing or out of range
+    BadHeader,   // a size or frame count out of range (a missing header byte reads as 0)
 };
 
 // What a file holds, checked and unpacked, before it touches any document.
@@ -44,8 +45,8 @@ using DecodeResult = std::variant<DecodeError, DecodedPicture>;
 // The file bytes of the document: a picture as .ems, an animation as .ema.
 std::vector<std::uint8_t> encode(const PictureDocument& doc);
 
-// Reads a whole file. Bytes after the pixel data are ignored; pixel bytes missing at the end of a
-// short file read as 0, so their cells come out clear.
+// Reads a whole file. Bytes after the pixel data are ignored; bytes missing at the end of a short
+// file read as 0: a missing delay is 0 (a stopped preview), missing pixels come out clear.
 DecodeResult decode(const std::vector<std::uint8_t>& bytes);
 
 // Writes a decoded file into the document in one step: kind, size, frame count, delay (for an

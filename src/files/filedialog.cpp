@@ -1,8 +1,8 @@
 #include "filedialog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -32,11 +32,18 @@ QStringList nameFilters(const FileFilterTable& filters) {
     return list;
 }
 
+// The first dialog, and the next one after a cancel, opens in the user's pictures folder, or in
+// the home folder when there is none: never in the program's own folder, which an installed
+// program may not write to (and root would).
 QString startFolder(const std::string& folder) {
-    if (folder.empty()) {
-        return QCoreApplication::applicationDirPath();
+    if (!folder.empty()) {
+        return QString::fromStdString(folder);
     }
-    return QString::fromStdString(folder);
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QFileInfo(pictures).isDir()) {
+        return pictures;
+    }
+    return QDir::homePath();
 }
 
 } // namespace

@@ -1,13 +1,9 @@
 #include "importcommand.h"
 
 #include "bmpreader.h"
-#include "filedialog.h"
-#include "filereading.h"
+#include "chosenfile.h"
 #include "picturedocument.h"
 #include "prompts.h"
-#include "savecommands.h"
-
-#include <QDir>
 
 #include <optional>
 #include <utility>
@@ -20,17 +16,7 @@ const FileFilterTable kImportFilters = {
     {QStringLiteral("Все файлы"), QStringLiteral("*.*")},
 };
 
-// The whole file, or nothing when it cannot be read or is longer than any file worth importing.
-std::optional<std::vector<std::uint8_t>> readWholeFile(const QString& path) {
-    auto bytes = readFileStart(path, kLargestBmpBytes + 1);
-    if (bytes && bytes->size() > kLargestBmpBytes) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-std::optional<DecodedBmp> readBmpFile(const QString& path) {
-    const auto bytes = readWholeFile(path);
+std::optional<DecodedBmp> decodeFileStart(const std::optional<std::vector<std::uint8_t>>& bytes) {
     if (!bytes) {
         return std::nullopt;
     }
@@ -43,17 +29,14 @@ std::optional<DecodedBmp> readBmpFile(const QString& path) {
 
 } // namespace
 
-ImportOutcome importBmp(PictureDocument& doc, Prompts& prompts) {
-    if (!mayDiscardChanges(doc, prompts, QStringLiteral("Импорт из BMP-файла"))) {
-        return ImportOutcome::Cancelled;
-    }
-    const FileDialogResult chosen =
-        fileDialog(FileDialogMode::Open, doc.dir1, kImportFilters, prompts);
-    if (!chosen.confirmed) {
+ImportOutcome importBmp(PictureDocument& doc, Prompts& prompts, const QString& givenPath) {
+    const auto chosen = askChooseRead(doc, prompts, QStringLiteral("Импорт из BMP-файла"),
+                                      kImportFilters, givenPath, kBmpReadLimit);
+    if (!chosen) {
         return ImportOutcome::Cancelled;
     }
 
-    const auto bmp = readBmpFile(QDir(chosen.folder).filePath(chosen.fileNames.first()));
+    const auto bmp = decodeFileStart(chosen->bytes);
     if (!bmp) {
         prompts.showError(
             QStringLiteral("Ошибка при открытии файла. Убедитесь что это двухцветный bmp-файл."));

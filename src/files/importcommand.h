@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct PictureDocument;
 class Prompts;
 
@@ -10,8 +12,10 @@ enum class ImportOutcome {
 };
 
 // Import from BMP (frombmp): asks about unsaved changes, lets the user pick a file, and reads the
-// first one chosen as a two-colour BMP. The file is checked whole before the document changes.
+// first one chosen as a two-colour BMP; a `givenPath` (command line, drop) takes the place of the
+// dialog's choice. The file is checked whole before the document changes.
 // After Imported: the picture in frame k with its size as the document's size, IZM clear and no
 // file name, so the title is the program's name alone. The kind, the frame count, the current
 // frame, the delay, the other frames, the undo copy and the clipboard stay as they were.
-ImportOutcome importBmp(PictureDocument& doc, Prompts& prompts);
+ImportOutcome importBmp(PictureDocument& doc, Prompts& prompts,
+                        const QString& givenPath = QString());

@@ -1,17 +1,10 @@
 #include "opencommand.h"
 
+#include "chosenfile.h"
 #include "emscodec.h"
-#include "filedialog.h"
-#include "filereading.h"
 #include "newdocument.h"
 #include "picturedocument.h"
 #include "prompts.h"
-#include "savecommands.h"
-
-#include <QDir>
-
-#include <optional>
-#include <vector>
 
 namespace {
 
@@ -24,25 +17,20 @@ const FileFilterTable kOpenFilters = {
 
 } // namespace
 
-OpenOutcome openDocument(PictureDocument& doc, Prompts& prompts) {
-    if (!mayDiscardChanges(doc, prompts, QStringLiteral("Открытие нового файла"))) {
-        return OpenOutcome::Cancelled;
-    }
-    const FileDialogResult chosen =
-        fileDialog(FileDialogMode::Open, doc.dir1, kOpenFilters, prompts);
-    if (!chosen.confirmed) {
+OpenOutcome openDocument(PictureDocument& doc, Prompts& prompts, const QString& givenPath) {
+    const auto chosen = askChooseRead(doc, prompts, QStringLiteral("Открытие нового файла"),
+                                      kOpenFilters, givenPath, kLargestFileBytes);
+    if (!chosen) {
         return OpenOutcome::Cancelled;
     }
 
-    const QString name = chosen.fileNames.first();
-    const auto bytes = readFileStart(QDir(chosen.folder).filePath(name), kLargestFileBytes);
     const QString readError =
         QStringLiteral("Ошибка чтении файла. Убедитесь что это правильный EMS-рисунок.");
-    if (!bytes) {
+    if (!chosen->bytes) {
         prompts.showError(readError);
         return OpenOutcome::Failed;
     }
-    const DecodeResult decoded = decode(*bytes);
+    const DecodeResult decoded = decode(*chosen->bytes);
     if (const DecodeError* error = std::get_if<DecodeError>(&decoded)) {
         prompts.showError(*error == DecodeError::Unsupported
                               ? QStringLiteral("Данный файл не поддерживается.")
@@ -53,7 +41,7 @@ OpenOutcome openDocument(PictureDocument& doc, Prompts& prompts) {
     applyDecoded(doc, std::get<DecodedPicture>(decoded));
     saveUndo(doc);
     doc.IZM = kFalse;
-    doc.fileName = name.toStdString();
-    doc.fileFolder = chosen.folder.toStdString();
+    doc.fileName = chosen->name.toStdString();
+    doc.fileFolder = chosen->folder.toStdString();
     return OpenOutcome::Loaded;
 }

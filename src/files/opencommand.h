@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct PictureDocument;
 class Prompts;
 
@@ -10,8 +12,10 @@ enum class OpenOutcome {
 };
 
 // Open (fileopen): asks about unsaved changes, lets the user pick a file, and loads the first one
-// chosen. The file is read and checked whole before the document changes, so a refused file
-// leaves every field as it was. After Loaded: frame 1 current and in the undo copy, IZM clear,
-// fileName and fileFolder naming the file; the caller shows shortTitle and redraws. Whatever the
-// outcome, the caller sets the preview interval from previewIntervalMs.
-OpenOutcome openDocument(PictureDocument& doc, Prompts& prompts);
+// chosen; a `givenPath` (command line, drop) takes the place of the dialog's choice. The file is
+// read and checked whole before the document changes, so a refused file leaves every field as it
+// was. After Loaded: frame 1 current and in the undo copy, IZM clear, fileName and fileFolder
+// naming the file; the caller shows shortTitle and redraws. Whatever the outcome, the caller sets
+// the preview interval from previewIntervalMs.
+OpenOutcome openDocument(PictureDocument& doc, Prompts& prompts,
+                         const QString& givenPath = QString());

@@ -24,10 +24,20 @@ QString documentPath(const PictureDocument& doc) {
         .filePath(QString::fromStdString(doc.fileName));
 }
 
+// Any directory entry of that name, a link that leads nowhere or in a circle included.
+bool nameIsTaken(const QString& path) {
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink();
+}
+
+// The new file goes to a temporary file beside the old one and replaces it only once complete.
+// A folder that takes no new file (a read-only folder holding a writable file) gets the file
+// written in place instead, so that Save still works there.
 // The explicit flush matters: QSaveFile::commit() flushes the buffer too but does not notice a
 // short write there (a full disk), and would put a cut-off file in place of the old one.
 bool writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
@@ -37,7 +47,9 @@ bool writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
     if (!written) {
         file.cancelWriting();
     }
-    return file.commit();
+    // Writing in place, commit() reports success even after cancelWriting().
+    const bool committed = file.commit();
+    return written && committed;
 }
 
 } // namespace
@@ -62,8 +74,7 @@ SaveOutcome saveDocumentAs(PictureDocument& doc, Prompts& prompts) {
     QString name = chosen.fileNames.first();
     if (!name.contains(u'.')) {
         name += isAnimation(doc) ? QStringLiteral(".ema") : QStringLiteral(".ems");
-        const bool exists = QFileInfo::exists(QDir(chosen.folder).filePath(name));
-        if (exists &&
+        if (nameIsTaken(QDir(chosen.folder).filePath(name)) &&
             !prompts.askYesNo(QStringLiteral("Сохранить файл"),
                               QStringLiteral("Файл %1 уже существует. Заменить его?").arg(name))) {
             return SaveOutcome::Cancelled;

@@ -52,6 +52,17 @@ TEST(FrameCommands, SettingTheCountMovesTheCurrentFrameOnlyWhenBeyondTheNewLast)
     }
 }
 
+TEST(FrameCommands, ACountOutsideOneToSixteenIsBroughtWithinIt) {
+    const CountChange changes[] = {{4, 3, 0, 1}, {4, 3, -7, 1}, {4, 3, 17, 3}, {4, 3, 300, 3}};
+    for (const CountChange& change : changes) {
+        SCOPED_TRACE(testing::Message() << "to " << change.count);
+        auto doc = makeAnimation(16, 16, change.frames, change.current);
+        setFrameCount(*doc, change.count);
+        EXPECT_EQ(doc->kK, change.count < 1 ? 1 : kMaxFrames);
+        EXPECT_EQ(doc->k, change.expectedCurrent);
+    }
+}
+
 TEST(FrameCommands, FramesAboveALoweredCountKeepTheirCells) {
     auto doc = patternAnimation(16, 16, 10, 4);
     const FrameStore before = doc->pixels;

@@ -49,6 +49,12 @@ void horizontalStripes(PictureDocument& doc) {
             doc.pixels[2][x][y] = kCellSet;
 }
 
+// One cell well away from the last column and row: a scroll must not let an unchanged last line
+// decide for the whole frame.
+void oneCellAwayFromTheEdges(PictureDocument& doc) {
+    doc.pixels[2][3][5] = kCellSet;
+}
+
 void onlyOutsideThePicture(PictureDocument& doc) {
     doc.pixels[2][17][3] = kCellSet;
     doc.pixels[2][3][17] = kCellSet;
@@ -72,6 +78,10 @@ const FlagCase kCases[] = {
     {"scroll down of a drawing", drawing, scrollDown, true},
     {"scroll left of a drawing", drawing, scrollLeft, true},
     {"scroll right of a drawing", drawing, scrollRight, true},
+    {"scroll up of one cell", oneCellAwayFromTheEdges, scrollUp, true},
+    {"scroll down of one cell", oneCellAwayFromTheEdges, scrollDown, true},
+    {"scroll left of one cell", oneCellAwayFromTheEdges, scrollLeft, true},
+    {"scroll right of one cell", oneCellAwayFromTheEdges, scrollRight, true},
     {"scroll up of a blank frame", nothing, scrollUp, false},
     {"scroll right of a blank frame", nothing, scrollRight, false},
     {"scroll up of vertical stripes", verticalStripes, scrollUp, false},

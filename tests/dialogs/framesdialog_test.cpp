@@ -108,6 +108,26 @@ TEST_F(FramesDialogTest, TabGoesFromTheSliderToOkAndCancel) {
     EXPECT_EQ(QApplication::focusWidget(), child<QPushButton>("Command2"));
 }
 
+TEST_F(FramesDialogTest, EveryOpeningStartsAtTheSliderSoThatReturnAccepts) {
+    const auto open = [this] {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        return QTest::qWaitForWindowActive(&dialog);
+    };
+    ASSERT_TRUE(open());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // Отмена
+    ASSERT_FALSE(dialog.isVisible());
+
+    ASSERT_TRUE(open());
+    EXPECT_EQ(QApplication::focusWidget(), slider());
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0][0].toInt(), QDialog::Accepted);
+}
+
 TEST_F(FramesDialogTest, OkAcceptsWhileCancelAndTheCloseBoxReject) {
     const struct {
         const char* way;

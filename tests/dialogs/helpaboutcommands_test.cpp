@@ -6,9 +6,12 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +19,11 @@ class HelpAboutCommandsTest : public MainWindowFixture {};
 
 TEST_F(HelpAboutCommandsTest, HelpShowsTheHelpWindowBesideTheMainWindow) {
     EXPECT_EQ(window->findChild<HelpWindow*>(), nullptr) << "made on first use only";
+    // At the screen's right edge, so the help window goes to the left.
+    const QRect screen = window->screen()->availableGeometry();
+    const QPoint mainAt(screen.right() + 1 - window->frameGeometry().width(), screen.top() + 40);
+    window->move(mainAt);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->pos() == mainAt; }));
     trigger("helpme");
     auto* help = window->findChild<HelpWindow*>("Form4");
     ASSERT_NE(help, nullptr);
@@ -23,6 +31,7 @@ TEST_F(HelpAboutCommandsTest, HelpShowsTheHelpWindowBesideTheMainWindow) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->isModal());
     EXPECT_EQ(window->findChild<QAction*>("helpme")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(help->pos(), QPoint(std::max(screen.left(), mainAt.x() - help->width()), mainAt.y()));
 
     // The main window goes on taking commands while the help window is open.
     trigger("newani");

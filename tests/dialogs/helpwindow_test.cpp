@@ -1,3 +1,4 @@
+#include "besidewindow.h"
 #include "helptext.h"
 #include "helpwindow.h"
 
@@ -68,6 +69,27 @@ TEST(HelpText, HasTheTwentyEightEntriesInOrder) {
                                     "размеры и по собственному желанию, максимальный размер "
                                     "128x96. Однако не все телефоны могут отправлять и принимать "
                                     "рисунки не стандартного размера."));
+}
+
+TEST(PositionBeside, RightOfTheAnchorElseLeftAndAlwaysOnTheScreen) {
+    const QSize help(497, 442);
+    const struct {
+        const char* where;
+        QRect anchor;
+        QRect screen;
+        QPoint expected;
+    } cases[] = {
+        {"room on the right", {749, 300, 421, 360}, {0, 0, 1920, 1080}, {1170, 300}},
+        {"room on the left only", {1400, 300, 421, 360}, {0, 0, 1920, 1080}, {903, 300}},
+        {"on a second screen", {2000, 100, 421, 360}, {1920, 0, 1280, 1024}, {2421, 100}},
+        // Neither side has room: the roomier side, pushed back onto the screen.
+        {"no room, more on the right", {300, 204, 421, 360}, {0, 0, 1024, 768}, {527, 204}},
+        {"no room, more on the left", {400, 204, 421, 360}, {0, 0, 1024, 768}, {0, 204}},
+        {"low on the screen", {749, 700, 421, 360}, {0, 0, 1920, 1080}, {1170, 638}},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(positionBeside(row.anchor, help, row.screen), row.expected) << row.where;
+    }
 }
 
 class HelpWindowTest : public testing::Test {

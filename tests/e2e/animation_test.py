@@ -1,4 +1,5 @@
-"""A new animation from the toolbar, two drawn frames, the saved .ema and the playing preview."""
+"""A new animation from the toolbar, two drawn frames, the saved .ema and the playing preview;
+the preview's speed."""
 
 import mosaikonapp
 from emsfiles import animation_file
@@ -45,6 +46,19 @@ class Animation(MosaikonTestCase):
             return seen == {1, 2}
 
         self.app.wait_until(both_frames_seen, "frames 1 and 2 in the preview")
+
+    # A timer that rounds its interval would play both delays at 200 ms.
+    def test_the_preview_plays_at_the_delay_of_the_animation(self):
+        self.app.start()
+        self.app.click_client(*NEW_ANIMATION_BUTTON)
+        self.assertAlmostEqual(self.app.preview_period(20), 16 * 12, delta=2)
+
+        with open(self.path("slower.ema"), "wb") as file:
+            file.write(animation_file(16, 16, [set()] * 4, 17))
+        self.app.shortcut("ctrl+o")
+        self.app.choose_file("Открыть файл", self.path("slower.ema"))
+        self.app.wait_for_title("slower - Mosaikon")
+        self.assertAlmostEqual(self.app.preview_period(20), 17 * 12, delta=2)
 
 
 if __name__ == "__main__":

@@ -1,4 +1,5 @@
-"""Drawing with the mouse, the grid switch, saving a picture and opening it again."""
+"""Drawing with the mouse, the grid switch, saving a picture and opening it again; the Ctrl
+shortcuts on a keyboard whose only layout is Russian."""
 
 import mosaikonapp
 from emsfiles import picture_file
@@ -47,6 +48,51 @@ class Drawing(MosaikonTestCase):
         self.app.wait_for_cells(drawn, "the opened picture")
         self.app.wait_for_title("drawing - Mosaikon")
         self.assertEqual(self.read_file("drawing.ems"), expected)
+
+    # The X11 keycodes of Ctrl and of the letter keys, which a Russian layout makes Cyrillic.
+    CTRL = 37
+    KEYS = dict(N=57, O=32, S=39, Z=52, X=53, C=54, V=55, A=38, Q=24, G=42)
+
+    def test_ctrl_shortcuts_by_key_on_a_russian_only_keyboard(self):
+        self.server.set_keyboard_layout("ru")
+        self.app.start()
+
+        def press(letter):
+            self.app.shortcut_by_keycodes(self.CTRL, self.KEYS[letter])
+
+        self.app.draw(3, 4)
+        press("C")
+        self.app.draw(5, 5)
+        press("V")
+        self.app.wait_for_cells({(3, 4)}, "the copy pasted")
+        press("Z")
+        self.app.wait_for_cells({(3, 4), (5, 5)}, "the paste undone")
+        press("X")
+        self.app.wait_for_cells(set(), "the cut")
+        press("Z")  # back to the frame before the paste's undo copy: a cut takes none
+        self.app.wait_for_cells({(3, 4)}, "the cut undone")
+        press("G")
+        self.app.wait_until(lambda: self.grid_point_colour(20, 5) == CLEAR_CELL,
+                            "the grid to hide")
+        for letter in "AQ":  # the frame commands refuse a picture
+            press(letter)
+            self.app.answer("Mosaikon", "OK")
+
+        # Typing a path would need Latin keys; seeing the dialogs come is enough here.
+        press("S")
+        self.cancel_file_dialog("Сохранить файл")
+        press("O")
+        self.app.answer("Открытие нового файла", "Нет")
+        self.cancel_file_dialog("Открыть файл")
+        press("N")
+        self.app.answer("Создание нового рисунка", "Нет")
+        self.app.wait_for_cells(set(), "an empty field after New")
+
+    def cancel_file_dialog(self, title):
+        dialog = self.app.wait_for_window(title)
+        self.server.focus(dialog)
+        self.server.key("Escape")
+        self.app.wait_until_gone(dialog)
 
 
 if __name__ == "__main__":

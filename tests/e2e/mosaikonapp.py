@@ -4,6 +4,7 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 from xserver import XServer, stop_process, wait_until
@@ -20,6 +21,7 @@ PREVIEW_INNER_LEFT = 2
 PREVIEW_INNER_TOP = 138
 PREVIEW_WIDTH = 128
 PREVIEW_HEIGHT = 96
+PROGRESS_BAR = (0, 240, 132, 7)
 
 SET_CELL = (0, 0, 128)
 CLEAR_CELL = (255, 255, 255)
@@ -50,7 +52,7 @@ class MosaikonApp:
         self._log = None
         self.main_window = None
 
-    def launch(self):
+    def launch(self, *arguments):
         home = os.path.join(self.folder, "home")
         runtime = os.path.join(self.folder, "runtime")
         os.makedirs(home)
@@ -59,7 +61,7 @@ class MosaikonApp:
         environment.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                            XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
         self._log = open(os.path.join(self.folder, "mosaikon.log"), "wb")
-        self.process = subprocess.Popen([BINARY], cwd=self.folder, env=environment,
+        self.process = subprocess.Popen([BINARY, *arguments], cwd=self.folder, env=environment,
                                         stdin=subprocess.DEVNULL, stdout=self._log,
                                         stderr=subprocess.STDOUT)
 
@@ -94,10 +96,10 @@ class MosaikonApp:
         self.main_window = self.wait_until(main_window, "the main window")
         return self.main_window
 
-    def start(self):
+    def start(self, *arguments):
         """Launches the program, sends the splash away with a key and waits for the main
         window."""
-        self.launch()
+        self.launch(*arguments)
         splash = self.wait_for_splash()[0]
         self.server.focus(splash)
         self.server.key("space")
@@ -150,6 +152,10 @@ class MosaikonApp:
     def shortcut(self, *keys):
         self.server.focus(self.main_window)
         self.server.key(*keys)
+
+    def shortcut_by_keycodes(self, *keycodes):
+        self.server.focus(self.main_window)
+        self.server.press_keycodes(*keycodes)
 
     def click_client(self, x, y, button=1):
         self.server.click(*self.client_to_screen(x, y), button)
@@ -270,6 +276,25 @@ class MosaikonApp:
             self.server.mouse_up()
 
     # The preview box
+
+    def preview_period(self, ticks):
+        """The preview's average milliseconds per frame over `ticks` ticks, timed by the
+        progress bar, which moves at every tick of an animation of two frames or more. Only the
+        first and the last change count, so a late paint in between does not matter."""
+        left, top = self.client_to_screen(*PROGRESS_BAR[:2])
+        changes = []
+        with self.server.area_reader(left, top, *PROGRESS_BAR[2:]) as bar:
+            shown = bar.read()
+            deadline = time.monotonic() + ticks + 10
+            while len(changes) <= ticks:
+                if time.monotonic() > deadline:
+                    raise AssertionError(f"only {len(changes)} preview ticks seen")
+                time.sleep(0.001)
+                now_shown = bar.read()
+                if now_shown != shown:
+                    changes.append(time.monotonic())
+                    shown = now_shown
+        return (changes[-1] - changes[0]) * 1000 / ticks
 
     def preview_cells(self, image):
         """The set pixels of the true-size preview, as 1-based cells of the picture."""

@@ -1,3 +1,4 @@
+#include "designmenus.h"
 #include "mainwindowfixture.h"
 #include "picturedocument.h"
 
@@ -62,6 +63,13 @@ TEST_F(CommandWiringTest, FrameCommandsStepAnAnimationAndRefuseAPicture) {
     EXPECT_EQ(doc().k, 4);
     EXPECT_EQ(label("Label2_4"), " 4");
     EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+TEST_F(CommandWiringTest, AMenuItemNoMenuHoldsStopsTheProgramNamingIt) {
+    EXPECT_NE(menuAction(*window, "setka"), nullptr);
+    // A fresh copy of the test program dies, not this one with its open window.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(menuAction(*window, "sekta"), "\"sekta\"");
 }
 
 } // namespace

@@ -80,6 +80,27 @@ TEST(FieldImage, CellsTileTheFieldWithGridLinesOnTheirBorders) {
     }
 }
 
+// One image through changes of size, device pixel ratio and picture size: the cells always tile
+// the image as it is now, and a single cell painted first stays inside it.
+TEST(FieldImage, CellEdgesFollowEveryChangeOfSizeRatioAndPictureSize) {
+    const FieldCase steps[] = {
+        {281, 282, 1.0, 32, 32}, {281, 282, 2.0, 32, 32},  {140, 100, 2.0, 32, 32},
+        {140, 100, 1.0, 32, 32}, {140, 100, 1.0, 128, 96}, {600, 400, 1.5, 8, 8},
+    };
+    FieldImage field;
+    unsigned seed = 1;
+    for (const FieldCase& step : steps) {
+        SCOPED_TRACE(testing::Message() << step.width << "x" << step.height << " @" << step.ratio
+                                        << " " << step.columns << "x" << step.rows);
+        auto doc = randomPicture(step.columns, step.rows, seed++);
+        field.resize(QSize(step.width, step.height), step.ratio);
+        const QRect lastCell = field.renderCell(*doc, step.columns, step.rows, true);
+        EXPECT_TRUE(field.image().rect().contains(lastCell));
+        field.renderAll(*doc);
+        expectCellsTile(field, *doc);
+    }
+}
+
 TEST(FieldImage, OneCellPaintsLikeTheFullRedraw) {
     auto doc = randomPicture(32, 32, 7);
     FieldImage field;

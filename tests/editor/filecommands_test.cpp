@@ -75,14 +75,16 @@ TEST_F(FileCommandsTest, ABadFileLeavesTheWindowAsItWas) {
     file.write("\x02\x81\x10", 3);
     file.close();
     doc().pixels[1][4][4] = kCellSet;
+    doc().fileName = "mine.ems";
     window->redrawField();
+    window->showTitle();
     prompts.fileAnswers = {{path("bad.ems")}};
     trigger("fileopen");
     EXPECT_EQ(prompts.texts(),
               QStringList{"Ошибка чтении файла. Убедитесь что это правильный EMS-рисунок."});
     EXPECT_EQ(doc().pixels[1][4][4], kCellSet);
     EXPECT_EQ(label("Label2_0"), " 32 x 32");
-    EXPECT_EQ(window->windowTitle(), "Mosaikon");
+    EXPECT_EQ(window->windowTitle(), "mine - Mosaikon") << "no redraw: the title keeps its rule";
     EXPECT_EQ(timer()->interval(), 100);
 }
 

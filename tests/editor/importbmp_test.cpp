@@ -13,6 +13,8 @@ class ImportBmpWiring : public MainWindowFixture {};
 
 TEST_F(ImportBmpWiring, ToolbarButtonImportsAndTheFieldShowsIt) {
     doc().pixels[1][2][1] = kCellSet;
+    doc().fileName = "old.ems";
+    window->redrawField();
     prompts.fileAnswers = {{QStringLiteral(TEST_DATA_DIR "/bmp/pillow-72x14.bmp")}};
     QTest::mouseClick(window->findChild<QPushButton*>("Command1_11"), Qt::LeftButton);
 

@@ -2,6 +2,8 @@
 #include "picturedocument.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +14,25 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    // False when no paint comes within a few seconds.
+    bool waitForNext() {
+        const int before = paints_;
+        return QTest::qWaitFor([&] { return paints_ > before; });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints_ += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+
+private:
+    int paints_ = 0;
+};
 
 class MainWindowTest : public MainWindowFixture {
 protected:
@@ -37,6 +58,7 @@ TEST_F(MainWindowTest, StartsWithAnEmptyPictureOfThirtyTwoByThirtyTwo) {
     const auto* timer = child<QTimer>("Timer1");
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 100);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer) << "a coarse timer rounds the interval";
     EXPECT_TRUE(prompts.shown.isEmpty());
 }
 
@@ -63,7 +85,9 @@ TEST_F(MainWindowTest, ControlsStandAtTheirPlaces) {
     };
     for (const auto& control : controls) {
         const auto* widget = child<QWidget>(control.name);
-        EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
+        // Places in the client area, whichever panel of it holds the control.
+        const QPoint place = widget->mapTo(window->centralWidget(), QPoint(0, 0));
+        EXPECT_EQ(QRect(place, widget->size()), control.geometry) << control.name;
         if (control.text != nullptr) {
             EXPECT_EQ(qobject_cast<const QLabel*>(widget)->text(), control.text);
         }
@@ -130,6 +154,10 @@ TEST_F(MainWindowTest, FieldFollowsTheClientArea) {
     EXPECT_EQ(field->geometry(), QRect(136, 56, 464, 244));
     resizeClient(QSize(300, 40));
     EXPECT_EQ(field->geometry(), QRect(136, 56, 164, 244));
+    // Exactly the left column and the top row: no room for a field, which keeps its size.
+    resizeClient(QSize(136, 56));
+    ASSERT_EQ(window->centralWidget()->size(), QSize(136, 56));
+    EXPECT_EQ(field->geometry(), QRect(136, 56, 164, 244));
 }
 
 TEST_F(MainWindowTest, StatusShowsAnAnimationsFrames) {
@@ -177,6 +205,24 @@ TEST_F(MainWindowTest, TitleRulesAfterAFileAndAfterARedraw) {
     EXPECT_EQ(window->windowTitle(), "a.ems - Mosaikon");
 }
 
+// A paint that the window system asks of the field is a full redraw, title included; the field's
+// own repaints of what a command or the pen rendered are not.
+TEST_F(MainWindowTest, APaintRequestOfTheFieldSetsTheFullTitle) {
+    field->repaint(); // whatever paint start-up left pending
+    PaintCounter paints(field);
+    doc().fileName = "a.ems";
+    window->redrawField();
+    window->showTitle();
+    ASSERT_TRUE(paints.waitForNext());
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(12, 12)); // focuses the field, too
+    ASSERT_TRUE(paints.waitForNext());
+    EXPECT_EQ(window->windowTitle(), "a - Mosaikon");
+
+    field->update();
+    ASSERT_TRUE(paints.waitForNext());
+    EXPECT_EQ(window->windowTitle(), "a.ems - Mosaikon");
+}
+
 TEST_F(MainWindowTest, GridToggleShowsAndHidesTheLines) {
     field->setFocus();
     QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
@@ -206,6 +252,33 @@ TEST_F(MainWindowTest, TypedCharactersRunTheirCommandsWhereTheyApply) {
     EXPECT_EQ(next.count(), 1);
 }
 
+// With Russian as the keyboard's only layout, Ctrl and the key of N type Ctrl+Т; the shortcut
+// goes by the key's place, told by its X11 keycode.
+TEST_F(MainWindowTest, CtrlShortcutsGoByTheKeyWhenTheLayoutHasNoLatinLetters) {
+    const struct {
+        const char* action;
+        quint32 keycode;
+        char16_t cyrillic;
+    } keys[] = {
+        {"filenew", 57, u'Т'},   {"fileopen", 32, u'Щ'}, {"filesave", 39, u'Ы'},
+        {"editundo", 52, u'Я'},  {"editcut", 53, u'Ч'},  {"editcopy", 54, u'С'},
+        {"editpaste", 55, u'М'}, {"frnext", 38, u'Ф'},   {"frfor", 24, u'Й'},
+        {"setka", 42, u'П'},
+    };
+    const auto press = [this](int key, Qt::KeyboardModifiers modifiers, quint32 keycode) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, keycode, 0, 0);
+        QApplication::sendEvent(field, &event);
+    };
+    for (const auto& entry : keys) {
+        QSignalSpy triggered(action(entry.action), &QAction::triggered);
+        press(entry.cyrillic, Qt::ControlModifier, entry.keycode);
+        press(entry.cyrillic, Qt::NoModifier, entry.keycode); // a typed letter
+        // A layout that types another Latin letter there, as French does, keeps its letter.
+        press(Qt::Key_W, Qt::ControlModifier, entry.keycode);
+        EXPECT_EQ(triggered.count(), 1) << entry.action;
+    }
+}
+
 TEST_F(MainWindowTest, ClosingAsksOnlyForAChangedDocument) {
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(prompts.shown.isEmpty());
@@ -225,10 +298,12 @@ TEST_F(MainWindowTest, ClosingAsksOnlyForAChangedDocument) {
 }
 
 TEST_F(MainWindowTest, DrawingInTheWindowMarksTheDocument) {
+    doc().fileName = "a.ems";
+    window->showTitle();
     QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 10, 2 + 10));
     EXPECT_EQ(doc().pixels[1][2][2], kCellSet);
     EXPECT_EQ(doc().IZM, kTrue);
-    EXPECT_EQ(window->windowTitle(), "Mosaikon") << "drawing refreshes no title";
+    EXPECT_EQ(window->windowTitle(), "a - Mosaikon") << "drawing refreshes no title";
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 #include "previewbox.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -144,6 +147,37 @@ TEST_F(PreviewTest, AnIntervalOfZeroStopsTheTimer) {
     window->setPreviewInterval(192);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 192);
+}
+
+// Seen as the screen shows the box: Open blanks it, so nothing of the old document stays there
+// until the first tick of the new one.
+TEST_F(PreviewTest, OpeningAFileBlanksTheBox) {
+    QTemporaryDir folder;
+    const QString blank = QDir(folder.path()).filePath("blank.ems");
+    QFile file(blank);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x02\x08\x08") + QByteArray(8, '\0'));
+    file.close();
+    QWidget* box = window->findChild<QWidget*>("view");
+    const auto shownBlackPixels = [box] {
+        constexpr int kBorder = 4;
+        const QImage shown = box->grab(box->rect().adjusted(kBorder, kBorder, -kBorder, -kBorder))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += shown.pixel(x, y) == kBlack;
+        return count;
+    };
+    doc().pixels[1][16][16] = kCellSet;
+    QMetaObject::invokeMethod(window->findChild<QTimer*>("Timer1"), "timeout");
+    ASSERT_EQ(shownBlackPixels(), 1);
+
+    prompts.fileAnswers = {{blank}};
+    trigger("fileopen");
+    ASSERT_EQ(doc().MX, 8);
+    EXPECT_EQ(shownBlackPixels(), 0);
 }
 
 TEST_F(PreviewTest, ANewAnimationBlanksTheBox) {

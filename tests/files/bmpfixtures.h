@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bmpreader.h"
 #include "filetestsupport.h"
 
 #include <QString>
@@ -38,16 +39,8 @@ inline void put32(Bytes& bytes, std::size_t at, std::uint32_t value) {
     put16(bytes, at + 2, static_cast<std::uint16_t>(value >> 16));
 }
 
-// Field offsets of a file with the 40-byte info header.
-constexpr std::size_t kRowsStartField = 10;
-constexpr std::size_t kHeaderSizeField = 14;
-constexpr std::size_t kWidthField = 18;
-constexpr std::size_t kHeightField = 22;
-constexpr std::size_t kPlanesField = 26;
-constexpr std::size_t kBitCountField = 28;
-constexpr std::size_t kCompressionField = 30;
-constexpr std::size_t kColoursUsedField = 46;
-constexpr std::size_t kPaletteStart = 54;
+// Where the palette of a file with the 40-byte info header starts.
+constexpr std::size_t kPaletteStart = kFileHeaderBytes + 40;
 
 inline std::size_t storedRowBytes(const Bytes& file) {
     return (get32(file, kWidthField) + 31) / 32 * 4;

@@ -2,7 +2,6 @@
 #include "filedialog.h"
 #include "filetestsupport.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -72,18 +71,27 @@ TEST(FileDialog, CancelEmptiesTheFolderAndGivesOneEmptyName) {
     EXPECT_EQ(QDir::currentPath(), before);
 }
 
-TEST(FileDialog, EmptyFolderStartsInTheProgramsFolder) {
-    int argc = 1;
-    char name[] = "files_tests";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+// Never in the program's own folder: in the pictures folder, or at home while there is none.
+TEST(FileDialog, EmptyFolderStartsInThePicturesFolderOrAtHome) {
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
     FakePrompts prompts;
     std::string folder;
 
     fileDialog(FileDialogMode::Open, folder, {}, prompts);
-    ASSERT_EQ(prompts.dialogs.size(), 1);
-    EXPECT_FALSE(prompts.dialogs[0].folder.isEmpty());
-    EXPECT_EQ(prompts.dialogs[0].folder, QCoreApplication::applicationDirPath());
+    QDir(home.path()).mkdir("Pictures");
+    fileDialog(FileDialogMode::Save, folder, {}, prompts);
+    qputenv("HOME", savedHome);
+    if (!savedConfig.isNull()) {
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
+
+    ASSERT_EQ(prompts.dialogs.size(), 2);
+    EXPECT_EQ(prompts.dialogs[0].folder, home.path());
+    EXPECT_EQ(prompts.dialogs[1].folder, QDir(home.path()).filePath("Pictures"));
 }
 
 } // namespace

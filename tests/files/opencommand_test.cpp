@@ -115,7 +115,7 @@ TEST_F(OpenCommand, RefusedFilesLeaveTheDocumentAsItWas) {
         {"height0.ems", {0x02, 16, 0, 0xFF}, readError},
         {"height97.ems", {0x02, 16, 97, 0xFF}, readError},
         {"frames17.ema", oversized, readError},
-        {"short.ema", {0x06, 16, 16, 4}, readError},
+        {"no-frame-count.ema", {0x06, 16, 16}, readError},
     };
     for (const Case& c : cases) {
         writeBytes(path(c.name), c.bytes);
@@ -139,6 +139,29 @@ TEST_F(OpenCommand, UnreadablePathsGiveTheReadError) {
         expectSameDocument(*doc, *before);
     }
     EXPECT_FALSE(QFileInfo::exists(path("missing.ems")));
+}
+
+// A path handed over by the desktop takes the dialog's place: the question first, then the file
+// read as if chosen there, relative to the current folder; a missing one gives the read error.
+TEST_F(OpenCommand, GivenPathIsReadLikeAChosenFile) {
+    writeBytes(path("given.ems"), {0x02, 8, 1, 0x80});
+    QDir::setCurrent(folder);
+    prompts.saveAnswers = {SaveChangesAnswer::No, SaveChangesAnswer::No};
+    EXPECT_EQ(openDocument(*doc, prompts, path("missing.ems")), OpenOutcome::Failed);
+    EXPECT_EQ(prompts.texts(),
+              QStringList({"Сохранить изменения?",
+                           "Ошибка чтении файла. Убедитесь что это правильный EMS-рисунок."}));
+    EXPECT_EQ(prompts.shown[0].title, "Открытие нового файла");
+    expectSameDocument(*doc, *before);
+
+    doc->dir1 = "/elsewhere";
+    ASSERT_EQ(openDocument(*doc, prompts, "given.ems"), OpenOutcome::Loaded);
+    EXPECT_TRUE(prompts.dialogs.isEmpty());
+    EXPECT_EQ(doc->MX, 8);
+    EXPECT_EQ(doc->pixels[1][1][1], kCellSet);
+    EXPECT_EQ(doc->fileName, "given.ems");
+    EXPECT_EQ(doc->fileFolder, folder.toStdString());
+    EXPECT_EQ(doc->dir1, folder.toStdString());
 }
 
 TEST_F(OpenCommand, FewerFramesKeepTheLaterFramesOfTheStore) {
@@ -165,6 +188,13 @@ TEST_F(OpenCommand, ShortAndLongFilesOpen) {
     ASSERT_EQ(openFiles({"cut.ems"}), OpenOutcome::Loaded);
     EXPECT_EQ(doc->pixels[1][1][1], kCellClear);
     EXPECT_EQ(doc->pixels[1][8][2], kCellClear);
+
+    // Without its delay byte: four clear frames and a stopped preview.
+    writeBytes(path("no-delay.ema"), {0x06, 16, 16, 4});
+    ASSERT_EQ(openFiles({"no-delay.ema"}), OpenOutcome::Loaded);
+    EXPECT_EQ(doc->kK, 4);
+    EXPECT_EQ(previewIntervalMs(*doc), 0);
+    EXPECT_EQ(doc->pixels[4][16][16], kCellClear);
 }
 
 TEST_F(OpenCommand, SeveralChosenFilesOpenTheFirst) {

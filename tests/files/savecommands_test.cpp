@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 
 namespace {
@@ -110,7 +112,21 @@ TEST_F(SaveCommands, FailedWriteShowsTheMessageAndKeepsTheDocumentModified) {
     EXPECT_EQ(prompts.shown.size(), 2);
 }
 
-// A file-size limit makes the write itself fail halfway, after the file was opened.
+// Runs `save` with files limited to `limit` bytes, so that a write fails halfway, after the file
+// was opened.
+SaveOutcome withFileSizeLimit(rlim_t limit, const std::function<SaveOutcome()>& save) {
+    rlimit saved{};
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const SaveOutcome outcome = save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return outcome;
+}
+
 TEST_F(SaveCommands, FailedWriteLeavesThePreviousFileWhole) {
     const Bytes previous(40, 0x55);
     writeBytes(path("old.ems"), previous);
@@ -119,15 +135,8 @@ TEST_F(SaveCommands, FailedWriteLeavesThePreviousFileWhole) {
     doc->MX = 128;
     doc->MY = 96;
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveOutcome outcome = saveDocument(*doc, prompts);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const SaveOutcome outcome =
+        withFileSizeLimit(100, [this] { return saveDocument(*doc, prompts); });
 
     EXPECT_EQ(outcome, SaveOutcome::Failed);
     EXPECT_EQ(prompts.texts(), QStringList({"Ошибка при записи файла."}));
@@ -136,20 +145,73 @@ TEST_F(SaveCommands, FailedWriteLeavesThePreviousFileWhole) {
     EXPECT_EQ(filesInFolder(), QStringList({"old.ems"}));
 }
 
-TEST_F(SaveCommands, AddedExtensionThatNamesAnExistingFileIsAskedAbout) {
-    writeBytes(path("pic.ems"), Bytes{9, 9});
-    prompts.fileAnswers = {{path("pic")}, {path("pic")}};
-    prompts.yesNoAnswers = {false, true};
+// A writable file in a folder that takes no new file is written in place; a write that fails
+// there is still reported. Root passes every permission check, so the saves run with the file
+// identity of an ordinary user (for a test run by one, setfsuid changes nothing).
+TEST_F(SaveCommands, WritableFileInAReadOnlyFolderIsWrittenInPlace) {
+    const QString locked = path("locked");
+    const QString file = QDir(locked).filePath("pic.ems");
+    ASSERT_TRUE(QDir(folder).mkdir("locked"));
+    writeBytes(file, Bytes(2000, 0x55));
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    const auto searchable = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(folder, readable | searchable | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(locked, readable | searchable));
+    ASSERT_TRUE(QFile::setPermissions(file, readable | writable));
+    doc->fileName = "pic.ems";
+    doc->fileFolder = locked.toStdString();
 
-    EXPECT_EQ(saveDocumentAs(*doc, prompts), SaveOutcome::Cancelled);
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].kind, "yesno");
-    EXPECT_EQ(prompts.shown[0].title, "Сохранить файл");
-    EXPECT_EQ(prompts.shown[0].text, "Файл pic.ems уже существует. Заменить его?");
-    EXPECT_EQ(readBytes(path("pic.ems")), (Bytes{9, 9}));
-    EXPECT_EQ(doc->fileName, "*");
+    constexpr uid_t kNobody = 65534;
+    const auto savedIdentity = static_cast<uid_t>(setfsuid(kNobody));
+    QFile probe(QDir(locked).filePath("probe"));
+    const bool folderTakesFiles = probe.open(QIODevice::WriteOnly);
+    const SaveOutcome saved = saveDocument(*doc, prompts);
+    const Bytes written = readBytes(file);
+    doc->MX = 128;
+    doc->MY = 96;
+    doc->IZM = kTrue;
+    const SaveOutcome cut = withFileSizeLimit(100, [this] { return saveDocument(*doc, prompts); });
+    setfsuid(savedIdentity);
+    QFile::setPermissions(locked, readable | searchable | QFile::WriteOwner);
+
+    ASSERT_FALSE(folderTakesFiles);
+    EXPECT_EQ(saved, SaveOutcome::Written);
+    ASSERT_EQ(written.size(), 131u);
+    EXPECT_EQ(written[3], 0x80);
+    EXPECT_EQ(cut, SaveOutcome::Failed);
+    EXPECT_EQ(prompts.texts(), QStringList({"Ошибка при записи файла."}));
     EXPECT_EQ(doc->IZM, kTrue);
+    EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList({"pic.ems"}));
+}
 
+// Any entry of the name with the added extension is asked about: a file, or a link that leads
+// nowhere or in a circle.
+TEST_F(SaveCommands, AddedExtensionThatNamesAnExistingEntryIsAskedAbout) {
+    writeBytes(path("pic.ems"), Bytes{9, 9});
+    ASSERT_TRUE(QFile::link(path("nowhere"), path("dangling.ems")));
+    ASSERT_TRUE(QFile::link(path("loop.ems"), path("loop.ems")));
+    for (const QString name : {"pic", "dangling", "loop"}) {
+        SCOPED_TRACE(name.toStdString());
+        prompts = FakePrompts();
+        prompts.fileAnswers = {{path(name)}};
+        prompts.yesNoAnswers = {false};
+
+        EXPECT_EQ(saveDocumentAs(*doc, prompts), SaveOutcome::Cancelled);
+        ASSERT_EQ(prompts.shown.size(), 1);
+        EXPECT_EQ(prompts.shown[0].kind, "yesno");
+        EXPECT_EQ(prompts.shown[0].title, "Сохранить файл");
+        EXPECT_EQ(prompts.shown[0].text,
+                  QStringLiteral("Файл %1.ems уже существует. Заменить его?").arg(name));
+        EXPECT_EQ(doc->fileName, "*");
+        EXPECT_EQ(doc->IZM, kTrue);
+    }
+    EXPECT_EQ(readBytes(path("pic.ems")), (Bytes{9, 9}));
+    EXPECT_EQ(QFileInfo(path("dangling.ems")).symLinkTarget(), path("nowhere"));
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere")));
+
+    prompts.fileAnswers = {{path("pic")}};
+    prompts.yesNoAnswers = {true};
     EXPECT_EQ(saveDocumentAs(*doc, prompts), SaveOutcome::Written);
     EXPECT_EQ(readBytes(path("pic.ems")), encode(*doc));
     EXPECT_EQ(doc->fileName, "pic.ems");

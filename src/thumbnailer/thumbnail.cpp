@@ -1,0 +1,36 @@
+#include "thumbnail.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr char kBlack = 0;
+constexpr char kWhite = static_cast<char>(255);
+
+} // namespace
+
+int thumbnailScale(int width, int height, int size) {
+    return std::max(1, std::min(size / width, size / height));
+}
+
+GreyImage thumbnailImage(const DecodedPicture& picture, int size) {
+    const int scale = thumbnailScale(picture.MX, picture.MY, size);
+    GreyImage image;
+    image.width = picture.MX * scale;
+    image.height = picture.MY * scale;
+    image.pixels = QByteArray(static_cast<qsizetype>(image.width) * image.height, kWhite);
+    for (int y = 1; y <= picture.MY; ++y) {
+        char* firstRow = image.row((y - 1) * scale);
+        for (int x = 1; x <= picture.MX; ++x) {
+            if (isSet(picture.cellAt(1, x, y))) {
+                std::memset(firstRow + (x - 1) * scale, kBlack, static_cast<std::size_t>(scale));
+            }
+        }
+        for (int row = 1; row < scale; ++row) {
+            std::memcpy(image.row((y - 1) * scale + row), firstRow,
+                        static_cast<std::size_t>(image.width));
+        }
+    }
+    return image;
+}

@@ -1,0 +1,56 @@
+"""The command line: a file given there opens after the splash as Open would open it, a bad one
+ends in Open's message, and --version and an unknown option answer without a window."""
+
+import os
+import subprocess
+
+import mosaikonapp
+from emsfiles import picture_file
+from mosaikonapp import MosaikonTestCase
+
+CELLS = {(1, 1), (16, 16)}
+
+
+class CommandLine(MosaikonTestCase):
+    def test_given_file_opens_and_saves_back_into_its_folder(self):
+        os.mkdir(self.path("pictures"))
+        with open(self.path("pictures/given.ems"), "wb") as file:
+            file.write(picture_file(16, 16, CELLS))
+
+        self.app.start("pictures/given.ems")
+        self.app.wait_for_title("given - Mosaikon")
+        self.app.picture_size = (16, 16)
+        self.app.wait_for_cells(CELLS, "the given picture")
+
+        self.app.draw(8, 8)
+        self.app.shortcut("ctrl+s")
+        self.app.wait_until(lambda: self.read_file("pictures/given.ems")
+                            == picture_file(16, 16, CELLS | {(8, 8)}), "the file saved back")
+
+    def test_bad_file_shows_the_message_then_the_empty_picture(self):
+        with open(self.path("bad.ems"), "wb") as file:
+            file.write(bytes([0x09, 16, 16]))
+
+        self.app.start("bad.ems")
+        self.app.answer(self.app.wait_for_message().name, "OK")
+        self.assertEqual(self.app.title(), "Mosaikon")
+        self.assertEqual(self.app.set_cells(), set())
+        self.assertEqual(self.app.main_window.width, mosaikonapp.CLIENT_WIDTH)
+
+    def test_version_without_display_and_unknown_option(self):
+        environment = {key: value for key, value in os.environ.items()
+                       if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        version = subprocess.run([mosaikonapp.BINARY, "--version"], env=environment,
+                                 capture_output=True, text=True, timeout=10)
+        self.assertEqual((version.returncode, version.stdout), (0, "Mosaikon 1.3\n"))
+
+        unknown = subprocess.run([mosaikonapp.BINARY, "--colour", "x.ems"],
+                                 env=self.server.environment(), capture_output=True, text=True,
+                                 timeout=10)
+        self.assertEqual(unknown.returncode, 2)
+        self.assertIn("Usage:", unknown.stderr)
+        self.assertEqual(self.server.visible_windows(), [])
+
+
+if __name__ == "__main__":
+    mosaikonapp.main()
