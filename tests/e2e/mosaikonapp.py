@@ -28,6 +28,9 @@ CLEAR_CELL = (255, 255, 255)
 GRID_LINE = (192, 192, 192)
 PREVIEW_SET = (0, 0, 0)
 
+# How the address, leak and undefined-behaviour sanitizers start a report.
+SANITIZER_REPORTS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:")
+
 # Passed on the command line by ctest: the program under test.
 BINARY = None
 
@@ -63,9 +66,17 @@ class MosaikonApp:
                                         stderr=subprocess.STDOUT)
 
     def stop(self):
-        if self.process is not None:
-            stop_process(self.process)
-            self._log.close()
+        """Ends the program, and fails when a sanitizer reported a fault in it meanwhile (a
+        build with MOSAIKON_SANITIZE)."""
+        if self.process is None:
+            return
+        stop_process(self.process)
+        self._log.close()
+        output = self._output()
+        for marker in SANITIZER_REPORTS:
+            if marker in output:
+                report = output[output.index(marker):]
+                raise AssertionError(f"the program reported a fault: {report[:6000]}")
 
     def wait_for_exit(self, timeout=10.0):
         try:
@@ -114,11 +125,15 @@ class MosaikonApp:
         """Whether the program still runs, and what it printed."""
         if self.process is None:
             return "program not started"
-        self._log.flush()
-        with open(self._log.name, "rb") as log:
-            output = log.read().decode(errors="replace")[-2000:]
+        output = self._output()[-2000:]
         running = "running" if self.process.poll() is None else f"ended: {self.process.returncode}"
         return f"program {running}, output: {output!r}"
+
+    def _output(self):
+        if not self._log.closed:
+            self._log.flush()
+        with open(self._log.name, "rb") as log:
+            return log.read().decode(errors="replace")
 
     # The main window
 
