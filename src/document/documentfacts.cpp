@@ -31,18 +31,6 @@ std::string titleFor(const std::string& name) {
 
 } // namespace
 
-int rowBytes(int width) {
-    return (width + 7) / 8;
-}
-
-int fileByteCount(const PictureDocument& doc) {
-    const int frameBytes = rowBytes(doc.MX) * doc.MY;
-    if (doc.kind == DocumentKind::Picture) {
-        return kPictureHeaderBytes + frameBytes;
-    }
-    return kAnimationHeaderBytes + doc.kK * frameBytes;
-}
-
 int previewIntervalMs(const PictureDocument& doc) {
     return doc.kind == DocumentKind::Picture ? 100 : doc.zZ * 12;
 }

@@ -1,6 +1,7 @@
 #include "statusarea.h"
 
 #include "documentfacts.h"
+#include "emslayout.h"
 #include "picturedocument.h"
 
 #include <QLabel>

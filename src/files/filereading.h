@@ -7,8 +7,5 @@
 #include <optional>
 #include <vector>
 
-// The first `limit` bytes of a regular file, all of it when it is shorter; nothing when the path
-// names no regular file or it cannot be read. A FIFO or a device is refused without waiting for
-// a writer, also when it took the place of a regular file a moment ago, and a huge file is never
-// loaded whole.
+// readFileStart of plainio for a path as Qt holds it.
 std::optional<std::vector<std::uint8_t>> readFileStart(const QString& path, std::size_t limit);

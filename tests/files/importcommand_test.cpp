@@ -1,6 +1,7 @@
 #include "bmpfixtures.h"
 #include "bmpreader.h"
 #include "documentfacts.h"
+#include "emslayout.h"
 #include "fakeprompts.h"
 #include "importcommand.h"
 
@@ -154,7 +155,8 @@ TEST_F(ImportCommand, CancelLeavesTheDocumentAsItWas) {
     EXPECT_TRUE(prompts.dialogs.isEmpty());
     expectSameDocument(*doc, *before);
 
-    // A cancelled dialog forgets its folder, so the next one opens where the first one of a run does.
+    // A cancelled dialog forgets its folder, so the next one opens where the first one of a run
+    // does.
     prompts.saveAnswers = {SaveChangesAnswer::No};
     prompts.fileAnswers = {{}};
     EXPECT_EQ(importBmp(*doc, prompts), ImportOutcome::Cancelled);

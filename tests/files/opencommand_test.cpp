@@ -1,5 +1,6 @@
 #include "documentfacts.h"
 #include "emscodec.h"
+#include "emslayout.h"
 #include "fakeprompts.h"
 #include "filetestsupport.h"
 #include "newdocument.h"

@@ -1,24 +1,15 @@
 #pragma once
 
-#include "documentfacts.h"
+#include "emslayout.h"
 #include "picturedocument.h"
 
 #include <cstdint>
 #include <variant>
 #include <vector>
 
-// The program's two file formats, one byte per header field:
-//   .ems picture:   2, MX, MY, then the rows of frame 1
-//   .ema animation: 6, MX, MY, kK, zZ, then the rows of frames 1..kK
-// A row takes R = ceil(MX / 8) bytes, top row first, leftmost pixel in the most significant bit.
-// When MX is not a multiple of 8 the last byte of a row also carries the stored cells beyond MX
+// The program's two file formats, laid out as emslayout.h says. With R = ceil(MX / 8) bytes a row,
+// when MX is not a multiple of 8 the last byte of a row also carries the stored cells beyond MX
 // (columns MX + 1 .. 8R), and reading puts them back there.
-
-constexpr std::uint8_t kPictureTag = 2;
-constexpr std::uint8_t kAnimationTag = 6;
-
-// The longest file a reader ever needs: a 128 x 96 animation of 16 frames.
-constexpr int kLargestFileBytes = kAnimationHeaderBytes + kMaxFrames * (kMaxWidth / 8) * kMaxHeight;
 
 enum class DecodeError {
     Unsupported, // the first byte is no known tag, or there is no first byte

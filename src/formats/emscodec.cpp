@@ -1,7 +1,5 @@
 #include "emscodec.h"
 
-#include "documentfacts.h"
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
