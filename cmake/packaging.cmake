@@ -18,9 +18,10 @@ foreach(source docs/man/mosaikon.1 docs/man/mosaikon-thumbnailer.1 packaging/cha
     list(APPEND mosaikon_gzipped ${output})
 endforeach()
 # Everything an install takes from the build.
-add_custom_target(mosaikon_installed ALL DEPENDS mosaikon mosaikon-thumbnailer ${mosaikon_gzipped})
+add_custom_target(mosaikon_installed ALL DEPENDS mosaikon mosaikon-thumbnailer mosaikon-convert
+                                                 ${mosaikon_gzipped})
 
-install(TARGETS mosaikon mosaikon-thumbnailer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS mosaikon mosaikon-thumbnailer mosaikon-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${mosaikon_resources}/mosaikon.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${mosaikon_resources}/${mosaikon_appstream_id}.metainfo.xml

@@ -1,0 +1,7 @@
+#include "imagereading.h"
+
+#include "refusal.h"
+
+Artwork readImage(const ConvertOptions& options) {
+    throw Refusal(options.input + ": reading images is not built yet");
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "artwork.h"
+#include "convertoptions.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The .pdu file for the artwork: SMS-SUBMIT TPDUs, or the --udh or --at forms. Throws a Refusal.
+std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptions& options);
+
+// What --info prints: the elements and the number of messages the artwork needs.
+std::string describeMessages(const Artwork& artwork, const ConvertOptions& options);

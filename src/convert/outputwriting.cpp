@@ -1,0 +1,57 @@
+#include "outputwriting.h"
+
+#include "filekind.h"
+#include "imagewriting.h"
+#include "messagewriting.h"
+#include "refusal.h"
+
+namespace {
+
+// The delay a new animation gets in the editor, for a picture written as an animation.
+constexpr int kNewAnimationDelay = 16;
+
+void requireEditorSize(const Artwork& artwork, const std::string& path) {
+    if (artwork.width > kMaxWidth || artwork.height > kMaxHeight) {
+        throw Refusal(path + ": the picture is " + std::to_string(artwork.width) + " x " +
+                      std::to_string(artwork.height) + "; Mosaikon holds at most 128 x 96");
+    }
+    if (artwork.frames.size() > static_cast<std::size_t>(kMaxFrames)) {
+        throw Refusal(path + ": the animation has " + std::to_string(artwork.frames.size()) +
+                      " frames; Mosaikon holds at most 16");
+    }
+}
+
+std::vector<std::uint8_t> mosaikonFile(Artwork artwork, const std::string& path, bool animation) {
+    requireEditorSize(artwork, path);
+    if (!animation && artwork.kind == DocumentKind::Animation) {
+        throw Refusal(path + ": an animation is kept as .ema, not .ems");
+    }
+    if (animation && artwork.kind == DocumentKind::Picture) {
+        artwork.kind = DocumentKind::Animation;
+        artwork.zZ = kNewAnimationDelay;
+    }
+    return encodeArtwork(artwork);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptions& options) {
+    const std::string& path = options.output;
+    switch (fileKindOf(path)) {
+    case FileKind::Picture:
+        return mosaikonFile(artwork, path, false);
+    case FileKind::Animation:
+        return mosaikonFile(artwork, path, true);
+    case FileKind::Messages:
+        return messageFile(artwork, options);
+    case FileKind::Png:
+        return pngFile(artwork, options);
+    case FileKind::Gif:
+        return gifFile(artwork, options);
+    case FileKind::Bmp:
+        return bmpFile(artwork, options);
+    case FileKind::OtherImage:
+        break;
+    }
+    throw Refusal(path + ": the output's name must end in .ems, .ema, .pdu, .png, .gif or .bmp");
+}
