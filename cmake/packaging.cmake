@@ -8,7 +8,8 @@ set(mosaikon_mime_types image-x-ems-picture image-x-ema-animation)
 
 # Debian wants documentation gzipped at the best compression, with no name or time inside.
 set(mosaikon_gzipped)
-foreach(source docs/man/mosaikon.1 docs/man/mosaikon-thumbnailer.1 packaging/changelog)
+foreach(source docs/man/mosaikon.1 docs/man/mosaikon-thumbnailer.1 docs/man/mosaikon-convert.1
+               packaging/changelog)
     get_filename_component(name ${source} NAME)
     set(output ${CMAKE_BINARY_DIR}/gzipped/${name}.gz)
     add_custom_command(OUTPUT ${output}
@@ -49,6 +50,7 @@ foreach(type ${mosaikon_mime_types})
 endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/gzipped/mosaikon.1.gz
               ${CMAKE_BINARY_DIR}/gzipped/mosaikon-thumbnailer.1.gz
+              ${CMAKE_BINARY_DIR}/gzipped/mosaikon-convert.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/gzipped/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mosaikon)
