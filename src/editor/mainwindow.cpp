@@ -21,6 +21,7 @@
 #include "scrollcommands.h"
 #include "sizedialog.h"
 #include "statusarea.h"
+#include "titlerules.h"
 #include "toolbar.h"
 #include "typedcharacters.h"
 #include "windowlook.h"

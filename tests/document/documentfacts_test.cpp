@@ -1,5 +1,4 @@
 #include "documentfacts.h"
-#include "newdocument.h"
 #include "picturedocument.h"
 
 #include <gtest/gtest.h>
@@ -31,25 +30,6 @@ TEST(DocumentFacts, ByteCountIsTheLengthOfTheSavedFile) {
         doc->kK = static_cast<std::uint8_t>(c.frames);
         EXPECT_EQ(fileByteCount(*doc), c.bytes) << c.width << " x " << c.height;
     }
-}
-
-TEST(DocumentFacts, TitlesFollowTheFileName) {
-    auto doc = std::make_unique<PictureDocument>();
-    EXPECT_EQ(shortTitle(*doc), "Mosaikon");
-    EXPECT_EQ(fullTitle(*doc), "Mosaikon");
-
-    doc->fileName = "a.ems";
-    EXPECT_EQ(shortTitle(*doc), "a - Mosaikon");
-    EXPECT_EQ(fullTitle(*doc), "a.ems - Mosaikon");
-
-    doc->fileName = "смайл.ema";
-    EXPECT_EQ(shortTitle(*doc), "смайл - Mosaikon");
-
-    doc->fileName = "ёжик.рис"; // a Cyrillic extension is cut by characters, not bytes
-    EXPECT_EQ(shortTitle(*doc), "ёжик - Mosaikon");
-
-    doc->fileName = "abcd"; // nothing would be left: the name shows whole
-    EXPECT_EQ(shortTitle(*doc), "abcd - Mosaikon");
 }
 
 TEST(DocumentFacts, LabelNumbersHaveOneLeadingBlank) {

@@ -3,6 +3,7 @@
 #include "documentfacts.h"
 #include "fakeprompts.h"
 #include "importcommand.h"
+#include "titlerules.h"
 
 #include <gtest/gtest.h>
 
@@ -154,7 +155,8 @@ TEST_F(ImportCommand, CancelLeavesTheDocumentAsItWas) {
     EXPECT_TRUE(prompts.dialogs.isEmpty());
     expectSameDocument(*doc, *before);
 
-    // A cancelled dialog forgets its folder, so the next one opens where the first one of a run does.
+    // A cancelled dialog forgets its folder, so the next one opens where the first one of a run
+    // does.
     prompts.saveAnswers = {SaveChangesAnswer::No};
     prompts.fileAnswers = {{}};
     EXPECT_EQ(importBmp(*doc, prompts), ImportOutcome::Cancelled);

@@ -5,6 +5,7 @@
 #include "newdocument.h"
 #include "opencommand.h"
 #include "savecommands.h"
+#include "titlerules.h"
 
 #include <gtest/gtest.h>
 
