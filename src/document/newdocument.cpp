@@ -31,7 +31,3 @@ void newAnimation(PictureDocument& doc) {
     doc.MX = 16;
     doc.MY = 16;
 }
-
-void saveUndo(PictureDocument& doc) {
-    doc.undoFrame = doc.pixels[doc.k];
-}

@@ -1,7 +1,7 @@
 #include "drawingfield.h"
 
-#include "newdocument.h"
 #include "picturedocument.h"
+#include "undocopy.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,9 +2,9 @@
 
 #include "chosenfile.h"
 #include "emscodec.h"
-#include "newdocument.h"
 #include "picturedocument.h"
 #include "prompts.h"
+#include "undocopy.h"
 
 namespace {
 
