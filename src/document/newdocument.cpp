@@ -1,14 +1,13 @@
 #include "newdocument.h"
 
+#include "currentfile.h"
 #include "picturedocument.h"
 
 namespace {
 
 // Both New commands empty every frame, the undo copy and the clipboard, and forget the file.
 void clearEverything(PictureDocument& doc) {
-    doc.IZM = kFalse;
-    doc.fileName = kNoFileName;
-    doc.fileFolder.clear();
+    forgetCurrentFile(doc);
     doc.pixels = {};
     doc.undoFrame = {};
     doc.clipFrame = {};
