@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     nameProgram();
     setApplicationIdentity();
+    keepNoSettings();
     const QString givenFile = fileFromCommandLine(app);
 
     // Qt's own buttons and dialogs speak Russian like the rest of the program, and so do the
