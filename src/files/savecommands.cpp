@@ -5,12 +5,15 @@
 #include "filedialog.h"
 #include "picturedocument.h"
 #include "prompts.h"
+#include "undecodedpath.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
+
+const QString kWriteError = QStringLiteral("Ошибка при записи файла.");
 
 FileFilterTable saveFilters(const PictureDocument& doc) {
     const FileFilter allFiles{QStringLiteral("Все файлы"), QStringLiteral("*.*")};
@@ -53,7 +56,7 @@ bool writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
 SaveOutcome writeDocumentTo(PictureDocument& doc, Prompts& prompts, const QString& folder,
                             const QString& name) {
     if (!writeBytes(QDir(folder).filePath(name), encode(doc))) {
-        prompts.showError(QStringLiteral("Ошибка при записи файла."));
+        prompts.showError(kWriteError);
         return SaveOutcome::Failed;
     }
     setCurrentFile(doc, folder.toStdString(), name.toStdString());
@@ -77,6 +80,11 @@ SaveOutcome saveDocumentAs(PictureDocument& doc, Prompts& prompts) {
         fileDialog(FileDialogMode::Save, doc.dir1, saveFilters(doc), prompts);
     if (!chosen.confirmed) {
         return SaveOutcome::Cancelled;
+    }
+    // Written, the file would get a name other than the one chosen; the document keeps its own.
+    if (isUndecodedPath(QDir(chosen.folder).filePath(chosen.fileNames.first()))) {
+        prompts.showError(kWriteError);
+        return SaveOutcome::Failed;
     }
 
     // A name with a dot anywhere stays as typed: "my.pic" and "pic." are written so. The dialog
