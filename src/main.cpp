@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     // Help, version and a wrong option answer before anything connects to a display.
     const QStringList arguments = argumentsOf(argc, argv);
     const CommandLine commandLine = readCommandLine(arguments);
-    if (commandLine.action != CommandLine::Action::Start) {
+    if (!commandLine.startsWindow) {
         QCoreApplication app(argc, argv);
         nameProgram();
         return printCommandLineText(arguments);

@@ -71,13 +71,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     describeCommandLine(parser);
     CommandLine result;
-    if (!parser.parse(arguments)) {
-        result.action = CommandLine::Action::Wrong;
-        return result;
-    }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-        parser.isSet(QStringLiteral("version"))) {
-        result.action = CommandLine::Action::Print;
+    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) ||
+        parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"))) {
+        result.startsWindow = false;
         return result;
     }
     const QStringList files = parser.positionalArguments();

@@ -6,12 +6,9 @@
 // What the command line asks for, worked out before the program connects to any display, so
 // that help, version and a wrong option answer without one.
 struct CommandLine {
-    enum class Action {
-        Start, // open the window, and the file when one was given
-        Print, // help or version: printed by printCommandLineText, no window
-        Wrong, // an option the program does not know: usage on stderr, exit status 2
-    };
-    Action action = Action::Start;
+    // False for help, version and an option the program does not know: printCommandLineText
+    // answers them without a window.
+    bool startsWindow = true;
     // The file to open: the first one given, a file: URI turned into its path.
     QString file;
 };
