@@ -13,11 +13,3 @@ int fileByteCount(const PictureDocument& doc) {
     }
     return kAnimationHeaderBytes + doc.kK * frameBytes;
 }
-
-int previewIntervalMs(const PictureDocument& doc) {
-    return doc.kind == DocumentKind::Picture ? 100 : doc.zZ * 12;
-}
-
-std::string labelNumber(int value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 struct PictureDocument;
 
 // Header lengths of the two file formats: a picture has its tag, width and height; an animation
@@ -15,10 +13,3 @@ int rowBytes(int width);
 // Length of the file that saving the document writes: a 3-byte header and one frame for a
 // picture, a 5-byte header and every frame for an animation.
 int fileByteCount(const PictureDocument& doc);
-
-// Interval of the preview timer for the document: 100 ms for a picture, zZ x 12 ms for an
-// animation (0, a stopped preview, when zZ is 0).
-int previewIntervalMs(const PictureDocument& doc);
-
-// A number as the labels show it: decimal, with one leading blank when it is not negative.
-std::string labelNumber(int value);

@@ -2,7 +2,6 @@
 
 #include "clipboardcommands.h"
 #include "designmenus.h"
-#include "documentfacts.h"
 #include "drawingfield.h"
 #include "filedrops.h"
 #include "framecommands.h"
@@ -15,6 +14,7 @@
 #include "optioncommands.h"
 #include "physicalkeyshortcuts.h"
 #include "picturedocument.h"
+#include "previewcycle.h"
 #include "previewpanel.h"
 #include "prompts.h"
 #include "savecommands.h"

@@ -1,6 +1,7 @@
 #include "statusarea.h"
 
 #include "documentfacts.h"
+#include "labelnumber.h"
 #include "picturedocument.h"
 
 #include <QLabel>

@@ -32,22 +32,4 @@ TEST(DocumentFacts, ByteCountIsTheLengthOfTheSavedFile) {
     }
 }
 
-TEST(DocumentFacts, LabelNumbersHaveOneLeadingBlank) {
-    EXPECT_EQ(labelNumber(32), " 32");
-    EXPECT_EQ(labelNumber(0), " 0");
-    EXPECT_EQ(labelNumber(-5), "-5");
-}
-
-TEST(DocumentFacts, PreviewIntervalFollowsTheKind) {
-    auto doc = std::make_unique<PictureDocument>();
-    doc->zZ = 16;
-    EXPECT_EQ(previewIntervalMs(*doc), 100);
-    doc->kind = DocumentKind::Animation;
-    EXPECT_EQ(previewIntervalMs(*doc), 192);
-    doc->zZ = 255;
-    EXPECT_EQ(previewIntervalMs(*doc), 3060);
-    doc->zZ = 0;
-    EXPECT_EQ(previewIntervalMs(*doc), 0);
-}
-
 } // namespace

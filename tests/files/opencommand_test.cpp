@@ -4,6 +4,7 @@
 #include "filetestsupport.h"
 #include "newdocument.h"
 #include "opencommand.h"
+#include "previewcycle.h"
 #include "savecommands.h"
 #include "titlerules.h"
 
