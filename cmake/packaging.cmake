@@ -7,9 +7,12 @@ set(mosaikon_appstream_id io.github.mosaikon.Mosaikon)
 set(mosaikon_mime_types image-x-ems-picture image-x-ema-animation)
 
 # Debian wants documentation gzipped at the best compression, with no name or time inside.
+file(GLOB mosaikon_guides RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS
+     ${PROJECT_SOURCE_DIR}/docs/user-guide*.md)
+set(mosaikon_documents README.md ${mosaikon_guides})
 set(mosaikon_gzipped)
 foreach(source docs/man/mosaikon.1 docs/man/mosaikon-thumbnailer.1 docs/man/mosaikon-convert.1
-               packaging/changelog)
+               packaging/changelog ${mosaikon_documents})
     get_filename_component(name ${source} NAME)
     set(output ${CMAKE_BINARY_DIR}/gzipped/${name}.gz)
     add_custom_command(OUTPUT ${output}
@@ -54,6 +57,12 @@ install(FILES ${CMAKE_BINARY_DIR}/gzipped/mosaikon.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/gzipped/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mosaikon)
+# The README and the user guide, for reading on the installed system.
+foreach(source ${mosaikon_documents})
+    get_filename_component(name ${source} NAME)
+    install(FILES ${CMAKE_BINARY_DIR}/gzipped/${name}.gz
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mosaikon)
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mosaikon)

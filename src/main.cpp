@@ -1,62 +1,23 @@
 #include "applicationidentity.h"
+#include "commandline.h"
 #include "logowindow.h"
 #include "mainwindow.h"
 #include "programname.h"
 #include "qtprompts.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
-// The exit status for a command line the program does not understand.
-constexpr int kUsageError = 2;
-
-void describeCommandLine(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Editor for the small monochrome pictures and animations of EMS messages."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QStringLiteral("An .ems picture or .ema animation to open, or a two-colour .bmp file to "
-                       "import. Of several files the first is opened."),
-        QStringLiteral("[FILE]"));
-}
-
-// Help and version are found before anything connects to the windowing system, so that they
-// print without a display. Qt's own options (-style, -platform, ...) are not known yet here: only
-// QApplication takes them out of the arguments.
-bool asksForTextOnly(int argc, char** argv) {
+// The arguments as Qt reads them, before any QCoreApplication exists.
+QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
         arguments.append(QString::fromLocal8Bit(argv[index]));
     }
-    QCommandLineParser parser;
-    describeCommandLine(parser);
-    parser.parse(arguments);
-    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-           parser.isSet(QStringLiteral("version"));
-}
-
-// Parses the application's arguments. Help and version print and end the program, as does an
-// unknown option, with the usage on stderr. Returns the file to open, or nothing.
-QString fileFromCommandLine(const QCoreApplication& app) {
-    QCommandLineParser parser;
-    describeCommandLine(parser);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
-        std::exit(kUsageError);
-    }
-    parser.process(app);
-    const QStringList files = parser.positionalArguments();
-    return files.isEmpty() ? QString() : files.first();
+    return arguments;
 }
 
 void nameProgram() {
@@ -67,18 +28,21 @@ void nameProgram() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (asksForTextOnly(argc, argv)) {
+    // Help, version and a wrong option answer before anything connects to a display.
+    const QStringList arguments = argumentsOf(argc, argv);
+    const CommandLine commandLine = readCommandLine(arguments);
+    if (!commandLine.startsWindow) {
         QCoreApplication app(argc, argv);
         nameProgram();
-        fileFromCommandLine(app);
-        return EXIT_SUCCESS;
+        return printCommandLineText(arguments);
     }
 
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
     nameProgram();
     setApplicationIdentity();
-    const QString givenFile = fileFromCommandLine(app);
+    keepNoSettings();
+    const QString givenFile = commandLine.file;
 
     // Qt's own buttons and dialogs speak Russian like the rest of the program, and so do the
     // descriptions of file types in the file dialog.

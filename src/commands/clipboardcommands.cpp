@@ -1,7 +1,7 @@
 #include "clipboardcommands.h"
 
-#include "newdocument.h"
 #include "picturedocument.h"
+#include "undocopy.h"
 
 #include <utility>
 

@@ -15,6 +15,10 @@ PreviewStep advancePreview(PictureDocument& doc) {
     return {frame, progress};
 }
 
+int previewIntervalMs(const PictureDocument& doc) {
+    return doc.kind == DocumentKind::Picture ? 100 : doc.zZ * 12;
+}
+
 int previewLeft(int width) {
     return (kMaxWidth - width) / 2;
 }

@@ -19,6 +19,10 @@ struct PreviewStep {
 // ka x kFullProgress / kK, rounded to the nearest whole value (25, 50, 75, 100 for four frames).
 PreviewStep advancePreview(PictureDocument& doc);
 
+// Interval of the preview timer for the document: 100 ms for a picture, zZ x 12 ms for an
+// animation (0, a stopped preview, when zZ is 0).
+int previewIntervalMs(const PictureDocument& doc);
+
 // Left edge of a picture of the given width centred in the preview's 128 pixels. For an odd
 // width the half pixel is dropped, so the picture sits half a pixel left of centre and its
 // columns stay on neighbouring pixels.

@@ -1,7 +1,7 @@
 #include "framesdialog.h"
 
 #include "arrowkeyscrollbar.h"
-#include "documentfacts.h"
+#include "labelnumber.h"
 #include "picturedocument.h"
 #include "windowlook.h"
 

@@ -1,14 +1,13 @@
 #include "newdocument.h"
 
+#include "currentfile.h"
 #include "picturedocument.h"
 
 namespace {
 
 // Both New commands empty every frame, the undo copy and the clipboard, and forget the file.
 void clearEverything(PictureDocument& doc) {
-    doc.IZM = kFalse;
-    doc.fileName = kNoFileName;
-    doc.fileFolder.clear();
+    forgetCurrentFile(doc);
     doc.pixels = {};
     doc.undoFrame = {};
     doc.clipFrame = {};
@@ -30,8 +29,4 @@ void newAnimation(PictureDocument& doc) {
     doc.zZ = 16;
     doc.MX = 16;
     doc.MY = 16;
-}
-
-void saveUndo(PictureDocument& doc) {
-    doc.undoFrame = doc.pixels[doc.k];
 }

@@ -8,6 +8,3 @@ void newPicture(PictureDocument& doc);
 
 // Makes the document an empty 16 x 16 animation of 4 frames played every 192 ms.
 void newAnimation(PictureDocument& doc);
-
-// Copies the whole stored current frame into the undo frame.
-void saveUndo(PictureDocument& doc);

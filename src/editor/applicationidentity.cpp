@@ -3,6 +3,7 @@
 #include "programname.h"
 
 #include <QApplication>
+#include <QSettings>
 
 namespace {
 
@@ -25,4 +26,8 @@ void setApplicationIdentity() {
     QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setWindowIcon(applicationIcon());
+}
+
+void keepNoSettings() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
 }

@@ -1,6 +1,6 @@
 #include "drawingfield.h"
 
-#include "newdocument.h"
+#include "pen.h"
 #include "picturedocument.h"
 
 #include <QMouseEvent>
@@ -74,9 +74,6 @@ void DrawingField::paintCell(int x, int y, bool set) {
 }
 
 void DrawingField::penAt(double x, double y) {
-    if (doc_.heldButton == kNoButton) {
-        return;
-    }
     const double cellWidth = static_cast<double>(contentsRect().width()) / doc_.MX;
     const double cellHeight = static_cast<double>(contentsRect().height()) / doc_.MY;
     const double column = std::floor(x / cellWidth) + 1;
@@ -87,15 +84,16 @@ void DrawingField::penAt(double x, double y) {
     }
     const int cx = static_cast<int>(column);
     const int cy = static_cast<int>(row);
-    if (doc_.heldButton == kLeftButton) {
-        doc_.pixels[doc_.k][cx][cy] = kCellSet;
+    switch (penCell(doc_, cx, cy)) {
+    case PenMark::Set:
         paintCellOn(cx, cy);
-    } else if (doc_.heldButton == kRightButton) {
-        doc_.pixels[doc_.k][cx][cy] = kCellClear;
+        break;
+    case PenMark::Cleared:
         paintCellOff(cx, cy);
+        break;
+    case PenMark::None:
+        break;
     }
-    // The middle button changes no cell but still counts as an edit.
-    doc_.IZM = kTrue;
 }
 
 // The pen's own repaints are no paint requests: the title and the labels stay as they are while
@@ -124,7 +122,7 @@ void DrawingField::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     fitImage();
     redrawCells();
-    doc_.heldButton = kNoButton;
+    endStroke(doc_);
     emit resized();
 }
 
@@ -137,8 +135,7 @@ void DrawingField::mousePressEvent(QMouseEvent* event) {
     if (button == kNoButton) {
         return;
     }
-    saveUndo(doc_);
-    doc_.heldButton = button;
+    beginStroke(doc_, button);
     const QPointF point = innerPoint(event);
     penAt(point.x(), point.y());
 }
@@ -149,7 +146,7 @@ void DrawingField::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void DrawingField::mouseReleaseEvent(QMouseEvent*) {
-    doc_.heldButton = kNoButton;
+    endStroke(doc_);
 }
 
 // The field looks the same with and without the focus, so taking it repaints nothing; Qt's

@@ -20,7 +20,8 @@ public:
     void paintCellOn(int x, int y);
     void paintCellOff(int x, int y);
 
-    // Applies the held button at a point of the inner area, in the field's own units.
+    // Maps a point of the inner area, in the field's own units, to its cell, applies the pen
+    // there and repaints that cell alone. A point outside the picture does nothing.
     void penAt(double x, double y);
 
     const FieldImage& fieldImage() const { return image_; }

@@ -4,19 +4,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTreeView>
 
 namespace {
-
-// Qt's file dialog keeps its history, last folder and column widths in the user's QtProject.conf
-// and reads them back in the next run. The program keeps no settings between runs, so that file
-// is looked for where none can be made. Returns `owner`, so that this runs before the dialog's
-// own constructor reads the file.
-QWidget* withoutDialogHistory(QWidget* owner) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-    return owner;
-}
 
 // Room for the longest texts of the detail columns, so none is cut at the dialog's first size.
 constexpr int kColumnPadding = 16;
@@ -28,7 +18,7 @@ const QSize kFirstSize(760, 440);
 } // namespace
 
 FileChooser::FileChooser(QWidget* owner, const FileDialogRequest& request)
-    : QFileDialog(withoutDialogHistory(owner), request.title, request.folder) {
+    : QFileDialog(owner, request.title, request.folder) {
     setOption(QFileDialog::DontUseNativeDialog);
     setViewMode(QFileDialog::Detail);
     setNameFilters(request.nameFilters);

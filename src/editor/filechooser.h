@@ -7,8 +7,9 @@
 #include <QStringList>
 
 // Qt's own file dialog, the same on every desktop, as the program needs it: Russian in its
-// columns too, no history kept between runs, and a save dialog that takes the typed text as one
-// file name, double quotes included (Qt's reads them as a list of names).
+// columns too, and a save dialog that takes the typed text as one file name, double quotes
+// included (Qt's reads them as a list of names). It keeps no history between runs once
+// keepNoSettings has run at start-up.
 class FileChooser : public QFileDialog {
 public:
     FileChooser(QWidget* owner, const FileDialogRequest& request);

@@ -1,7 +1,7 @@
 #include "statusarea.h"
 
-#include "documentfacts.h"
 #include "emslayout.h"
+#include "labelnumber.h"
 #include "picturedocument.h"
 
 #include <QLabel>

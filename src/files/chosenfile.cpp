@@ -3,6 +3,7 @@
 #include "filereading.h"
 #include "picturedocument.h"
 #include "savecommands.h"
+#include "undecodedpath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +37,9 @@ std::optional<ChosenFile> askChooseRead(PictureDocument& doc, Prompts& prompts,
         return std::nullopt;
     }
     const QString name = chosen.fileNames.first();
-    return ChosenFile{chosen.folder, name,
-                      readFileStart(QDir(chosen.folder).filePath(name), limit)};
+    const QString path = QDir(chosen.folder).filePath(name);
+    if (isUndecodedPath(path)) {
+        return ChosenFile{chosen.folder, name, std::nullopt};
+    }
+    return ChosenFile{chosen.folder, name, readFileStart(path, limit)};
 }

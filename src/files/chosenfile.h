@@ -16,7 +16,8 @@ class Prompts;
 struct ChosenFile {
     QString folder;
     QString name; // without folder
-    // Its first bytes, up to the limit the command asked for; nothing when it could not be read.
+    // Its first bytes, up to the limit the command asked for; nothing when it could not be read
+    // or its path could not be decoded.
     std::optional<std::vector<std::uint8_t>> bytes;
 };
 

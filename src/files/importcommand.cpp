@@ -2,6 +2,7 @@
 
 #include "bmpreader.h"
 #include "chosenfile.h"
+#include "currentfile.h"
 #include "picturedocument.h"
 #include "prompts.h"
 
@@ -44,8 +45,6 @@ ImportOutcome importBmp(PictureDocument& doc, Prompts& prompts, const QString& g
     }
 
     applyBmp(doc, *bmp);
-    doc.IZM = kFalse;
-    doc.fileName = kNoFileName;
-    doc.fileFolder.clear();
+    forgetCurrentFile(doc);
     return ImportOutcome::Imported;
 }

@@ -1,10 +1,11 @@
 #include "opencommand.h"
 
 #include "chosenfile.h"
+#include "currentfile.h"
 #include "emscodec.h"
-#include "newdocument.h"
 #include "picturedocument.h"
 #include "prompts.h"
+#include "undocopy.h"
 
 namespace {
 
@@ -40,8 +41,6 @@ OpenOutcome openDocument(PictureDocument& doc, Prompts& prompts, const QString& 
 
     applyDecoded(doc, std::get<DecodedPicture>(decoded));
     saveUndo(doc);
-    doc.IZM = kFalse;
-    doc.fileName = chosen->name.toStdString();
-    doc.fileFolder = chosen->folder.toStdString();
+    setCurrentFile(doc, chosen->folder.toStdString(), chosen->name.toStdString());
     return OpenOutcome::Loaded;
 }

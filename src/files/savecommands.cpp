@@ -1,9 +1,11 @@
 #include "savecommands.h"
 
+#include "currentfile.h"
 #include "emscodec.h"
 #include "filedialog.h"
 #include "picturedocument.h"
 #include "prompts.h"
+#include "undecodedpath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,17 +13,14 @@
 
 namespace {
 
+const QString kWriteError = QStringLiteral("Ошибка при записи файла.");
+
 FileFilterTable saveFilters(const PictureDocument& doc) {
     const FileFilter allFiles{QStringLiteral("Все файлы"), QStringLiteral("*.*")};
     if (isAnimation(doc)) {
         return {{QStringLiteral("EMA-анимация"), QStringLiteral("*.ema")}, allFiles};
     }
     return {{QStringLiteral("EMS-рисунок"), QStringLiteral("*.ems")}, allFiles};
-}
-
-QString documentPath(const PictureDocument& doc) {
-    return QDir(QString::fromStdString(doc.fileFolder))
-        .filePath(QString::fromStdString(doc.fileName));
 }
 
 // Any directory entry of that name, a link that leads nowhere or in a circle included.
@@ -52,6 +51,21 @@ bool writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
     return written && committed;
 }
 
+// Writes the document to the file `name` in `folder`. Once the file is complete the document
+// belongs to it; a failure shows the message and changes nothing in the document.
+SaveOutcome writeDocumentTo(PictureDocument& doc, Prompts& prompts, const QString& folder,
+                            const QString& name) {
+    if (!writeBytes(QDir(folder).filePath(name), encode(doc))) {
+        prompts.showError(kWriteError);
+        return SaveOutcome::Failed;
+    }
+    setCurrentFile(doc, folder.toStdString(), name.toStdString());
+    if (isAnimation(doc)) {
+        doc.ka = static_cast<std::uint8_t>(doc.kK + 1);
+    }
+    return SaveOutcome::Written;
+}
+
 } // namespace
 
 SaveOutcome saveDocument(PictureDocument& doc, Prompts& prompts) {
@@ -67,6 +81,11 @@ SaveOutcome saveDocumentAs(PictureDocument& doc, Prompts& prompts) {
     if (!chosen.confirmed) {
         return SaveOutcome::Cancelled;
     }
+    // Written, the file would get a name other than the one chosen; the document keeps its own.
+    if (isUndecodedPath(QDir(chosen.folder).filePath(chosen.fileNames.first()))) {
+        prompts.showError(kWriteError);
+        return SaveOutcome::Failed;
+    }
 
     // A name with a dot anywhere stays as typed: "my.pic" and "pic." are written so. The dialog
     // asked about an existing file only for the name as typed, so the name with the added
@@ -81,21 +100,20 @@ SaveOutcome saveDocumentAs(PictureDocument& doc, Prompts& prompts) {
         }
     }
 
-    doc.fileName = name.toStdString();
-    doc.fileFolder = chosen.folder.toStdString();
-    return writeDocument(doc, prompts);
+    const SaveOutcome outcome = writeDocumentTo(doc, prompts, chosen.folder, name);
+    if (outcome == SaveOutcome::Failed) {
+        // The document takes the new name all the same, still counted as changed, so that a
+        // later Save tries that name again.
+        const Flag changed = doc.IZM;
+        setCurrentFile(doc, chosen.folder.toStdString(), name.toStdString());
+        doc.IZM = changed;
+    }
+    return outcome;
 }
 
 SaveOutcome writeDocument(PictureDocument& doc, Prompts& prompts) {
-    if (!writeBytes(documentPath(doc), encode(doc))) {
-        prompts.showError(QStringLiteral("Ошибка при записи файла."));
-        return SaveOutcome::Failed;
-    }
-    doc.IZM = kFalse;
-    if (isAnimation(doc)) {
-        doc.ka = static_cast<std::uint8_t>(doc.kK + 1);
-    }
-    return SaveOutcome::Written;
+    return writeDocumentTo(doc, prompts, QString::fromStdString(doc.fileFolder),
+                           QString::fromStdString(doc.fileName));
 }
 
 bool mayDiscardChanges(PictureDocument& doc, Prompts& prompts, const QString& title) {

@@ -63,4 +63,16 @@ TEST(PreviewCycle, PicturesAreCentredWithHalfPixelsDroppedToTheLeftAndTop) {
         EXPECT_EQ(previewTop(height), top) << "height " << height;
 }
 
+TEST(PreviewCycle, PreviewIntervalFollowsTheKind) {
+    auto doc = std::make_unique<PictureDocument>();
+    doc->zZ = 16;
+    EXPECT_EQ(previewIntervalMs(*doc), 100);
+    doc->kind = DocumentKind::Animation;
+    EXPECT_EQ(previewIntervalMs(*doc), 192);
+    doc->zZ = 255;
+    EXPECT_EQ(previewIntervalMs(*doc), 3060);
+    doc->zZ = 0;
+    EXPECT_EQ(previewIntervalMs(*doc), 0);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "newdocument.h"
 #include "picturedocument.h"
 #include "sampledocuments.h"
+#include "undocopy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,10 @@
-"""The command line: a file given there opens after the splash as Open would open it, a bad one
-ends in Open's message, and --version and an unknown option answer without a window."""
+"""The command line: a file given there, as a path or a file: URI, opens after the splash as Open
+would open it, a bad one ends in Open's message, and help, version and an unknown option answer
+without a display."""
 
 import os
 import subprocess
+import urllib.parse
 
 import mosaikonapp
 from emsfiles import picture_file
@@ -27,6 +29,23 @@ class CommandLine(MosaikonTestCase):
         self.app.wait_until(lambda: self.read_file("pictures/given.ems")
                             == picture_file(16, 16, CELLS | {(8, 8)}), "the file saved back")
 
+    def test_file_uri_opens_the_file_its_path_names(self):
+        os.mkdir(self.path("my pictures"))
+        given = self.path("my pictures/Привет.ems")
+        with open(given, "wb") as file:
+            file.write(picture_file(16, 16, CELLS))
+
+        self.app.start("file://" + urllib.parse.quote(given))
+        self.app.wait_for_title("Привет - Mosaikon")
+        self.app.picture_size = (16, 16)
+        self.app.wait_for_cells(CELLS, "the picture the URI names")
+
+        self.app.draw(8, 8)
+        self.app.shortcut("ctrl+s")
+        self.app.wait_until(lambda: self.read_file("my pictures/Привет.ems")
+                            == picture_file(16, 16, CELLS | {(8, 8)}), "the file saved back")
+        self.assertEqual(os.listdir(self.path("my pictures")), ["Привет.ems"])
+
     def test_bad_file_shows_the_message_then_the_empty_picture(self):
         with open(self.path("bad.ems"), "wb") as file:
             file.write(bytes([0x09, 16, 16]))
@@ -37,12 +56,23 @@ class CommandLine(MosaikonTestCase):
         self.assertEqual(self.app.set_cells(), set())
         self.assertEqual(self.app.main_window.width, mosaikonapp.CLIENT_WIDTH)
 
-    def test_version_without_display_and_unknown_option(self):
+    def test_text_answers_and_unknown_options_need_no_display(self):
+        """Qt's own options pass with their values; the program's are checked before any display
+        is opened."""
         environment = {key: value for key, value in os.environ.items()
                        if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        version = subprocess.run([mosaikonapp.BINARY, "--version"], env=environment,
-                                 capture_output=True, text=True, timeout=10)
-        self.assertEqual((version.returncode, version.stdout), (0, "Mosaikon 1.3\n"))
+        cases = [
+            (["--version"], 0, "Mosaikon 1.3\n"),
+            (["-style", "fusion", "-reverse", "--help"], 0, "Usage:"),
+            (["--no-such-option"], 2, "Usage:"),
+            (["-platform", "xcb", "--colour", "x.ems"], 2, "Usage:"),
+        ]
+        for arguments, status, text in cases:
+            with self.subTest(arguments=arguments):
+                run = subprocess.run([mosaikonapp.BINARY, *arguments], env=environment,
+                                     capture_output=True, text=True, timeout=10)
+                self.assertEqual(run.returncode, status, run.stderr)
+                self.assertIn(text, run.stdout if status == 0 else run.stderr)
 
         unknown = subprocess.run([mosaikonapp.BINARY, "--colour", "x.ems"],
                                  env=self.server.environment(), capture_output=True, text=True,

@@ -1,9 +1,9 @@
 #include "bmpfixtures.h"
 #include "bmpreader.h"
-#include "documentfacts.h"
 #include "emslayout.h"
 #include "fakeprompts.h"
 #include "importcommand.h"
+#include "titlerules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,12 @@
-#include "documentfacts.h"
 #include "emscodec.h"
 #include "emslayout.h"
 #include "fakeprompts.h"
 #include "filetestsupport.h"
 #include "newdocument.h"
 #include "opencommand.h"
+#include "previewcycle.h"
 #include "savecommands.h"
+#include "titlerules.h"
 
 #include <gtest/gtest.h>
 

@@ -247,4 +247,56 @@ TEST_F(UnusualPaths, SaveAsIntoPlacesThatTakeNoFile) {
     EXPECT_EQ(prompts.texts(), QStringList({kWriteError, kWriteError}));
 }
 
+// A name that is not UTF-8 reaches the program with U+FFFD in place of its bytes, and U+FFFD
+// written back is other bytes: here the name of another picture beside it. Open and Import,
+// from the dialog or given by the desktop, refuse it with their messages, and Save As with its
+// own; neither file is read or written, and the document keeps its own file.
+TEST_F(UnusualPaths, NamesThatAreNotUtf8AreRefused) {
+    const QByteArray folderBytes = QFile::encodeName(folder);
+    const Bytes picture = encode(*makePicture(16, 16));
+    const Bytes bitmap = fixtureBytes("pillow-5x5.bmp");
+    const std::pair<const char*, Bytes> files[] = {{"/\xff.ems", picture},
+                                                   {"/\xef\xbf\xbd.ems", picture},
+                                                   {"/\xff.bmp", bitmap},
+                                                   {"/\xef\xbf\xbd.bmp", bitmap}};
+    // QTemporaryDir cannot remove names that Qt cannot decode.
+    struct RawNames {
+        std::vector<QByteArray> paths;
+        ~RawNames() {
+            for (const QByteArray& path : paths) {
+                ::unlink(path.constData());
+            }
+        }
+    } rawNames;
+    for (const auto& [name, bytes] : files) {
+        rawNames.paths.push_back(folderBytes + name);
+        std::FILE* file = std::fopen(rawNames.paths.back().constData(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+    const QString seenPicture = QFile::decodeName(folderBytes + "/\xff.ems");
+    const QString seenBitmap = QFile::decodeName(folderBytes + "/\xff.bmp");
+    ASSERT_EQ(seenPicture, path(QStringLiteral("\uFFFD.ems")));
+
+    const std::pair<QStringList, std::function<bool()>> refusals[] = {
+        {{"Сохранить изменения?", kOpenError},
+         [&] { return openDocument(*doc, prompts) == OpenOutcome::Failed; }},
+        {{"Сохранить изменения?", kOpenError},
+         [&] { return openDocument(*doc, prompts, seenPicture) == OpenOutcome::Failed; }},
+        {{"Сохранить изменения?", kImportError},
+         [&] { return importBmp(*doc, prompts, seenBitmap) == ImportOutcome::Failed; }},
+        {{kWriteError}, [&] { return saveDocumentAs(*doc, prompts) == SaveOutcome::Failed; }},
+    };
+    for (const auto& [texts, refuse] : refusals) {
+        SCOPED_TRACE(texts.last().toStdString());
+        chooseWithoutSaving(seenPicture);
+        EXPECT_TRUE(refuse());
+        EXPECT_EQ(prompts.texts(), texts);
+        doc->dir1 = before->dir1;
+        expectSameDocument(*doc, *before);
+    }
+    EXPECT_EQ(readBytes(path(QStringLiteral("\uFFFD.ems"))), picture);
+}
+
 } // namespace

@@ -1,3 +1,5 @@
+#include "applicationidentity.h"
+
 #include <QApplication>
 #include <QtGlobal>
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@ int main(int argc, char** argv) {
     }
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
+    keepNoSettings();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,5 @@
+#include "undecodedpath.h"
+
+bool isUndecodedPath(const QString& path) {
+    return path.contains(QChar::ReplacementCharacter);
+}
