@@ -249,7 +249,7 @@ class Messages(unittest.TestCase):
         wide, _ = self.picture(72, 28)
         cases = [(["--nokia"], square), (["--nokia", "--network", "250 01"], wide),
                  (["--network", "250 01"], wide), (["--text", "ab", "--position", "3"], wide),
-                 (["--text", "emoji \U0001F600"], wide)]
+                 (["--text", "emoji \U0001F600"], wide), (["--text", "x" * 45000], wide)]
         for args, name in cases:
             with self.subTest(args=args):
                 target = self.path("refused.pdu")
