@@ -89,9 +89,6 @@ std::vector<ShortMessage> nokiaMessages(const Artwork& artwork, const ConvertOpt
 
 std::vector<ShortMessage> emsMessagesFor(const Artwork& artwork, const ConvertOptions& options,
                                          EmsCarrier carrier) {
-    if (options.network) {
-        throw Refusal(options.input + ": --network is for a Nokia operator logo; add --nokia");
-    }
     const auto text = smsTextOf(textOf(options));
     if (!text) {
         throw Refusal(options.input + ": the text has a character beyond UCS-2");
@@ -151,6 +148,16 @@ std::string describeCarrier(const Artwork& artwork, const ConvertOptions& option
     }
 }
 
+std::string describeNokia(const Artwork& artwork, const ConvertOptions& options) {
+    const std::string form =
+        options.network ? "operator logo (port 5506)" : "picture message (port 5514)";
+    try {
+        return form + ", " + countOf(nokiaMessages(artwork, options).size());
+    } catch (const Refusal& refusal) {
+        return std::string("cannot be sent: ") + refusal.what();
+    }
+}
+
 } // namespace
 
 std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptions& options) {
@@ -158,6 +165,9 @@ std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptio
     if (options.nokia) {
         messages = nokiaMessages(artwork, options);
     } else {
+        if (options.network) {
+            throw Refusal(options.input + ": --network is for a Nokia operator logo; add --nokia");
+        }
         const EmsCarrier carrier = emsCarrierFor(artwork, options.extendedElement);
         messages = emsMessagesFor(artwork, options, carrier);
         const bool rowsPadded =
@@ -188,7 +198,11 @@ std::string describeMessages(const Artwork& artwork, const ConvertOptions& optio
                            ? "animation " + sizeOf(artwork) + ", " +
                                  std::to_string(artwork.frames.size()) + " frames"
                            : "picture " + sizeOf(artwork);
-    return options.input + ": " + kind + "\n" +
-           "standard: " + describeCarrier(artwork, options, false) + "\n" +
-           "extended: " + describeCarrier(artwork, options, true) + "\n";
+    std::string description = options.input + ": " + kind + "\n" +
+                              "standard: " + describeCarrier(artwork, options, false) + "\n" +
+                              "extended: " + describeCarrier(artwork, options, true) + "\n";
+    if (options.nokia) {
+        description += "nokia: " + describeNokia(artwork, options) + "\n";
+    }
+    return description;
 }
