@@ -60,7 +60,7 @@ fuzz: deps
 	for program in $(FUZZ_DIR)/fuzz/fuzz_*; do \
 		name=$$(basename $$program); name=$${name#fuzz_}; \
 		mkdir -p fuzz/corpus-run/$$name $(FUZZ_DIR)/crashes; \
-		case $$name in decode) max_len=24600;; bmp) max_len=65536;; *) max_len=4096;; esac; \
+		case $$name in decode|pixbufloader|qtplugin) max_len=24600;; bmp) max_len=65536;; *) max_len=4096;; esac; \
 		$$program -max_total_time=$(FUZZ_SECONDS) -runs=$(FUZZ_RUNS) -max_len=$$max_len \
 			-print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_DIR)/crashes/$$name- \
