@@ -58,8 +58,8 @@ gboolean loadIncrement(gpointer data, const guchar* buffer, guint size, GError**
 
 // Hands the picture, and for a playing file the animation, to gdk-pixbuf.
 gboolean deliver(const LoadContext& context, const ViewedFile& file, GError** error) {
-    int width = file.artwork.width;
-    int height = file.artwork.height;
+    int width = file.width;
+    int height = file.height;
     context.sizeFunc(&width, &height, context.userData);
     // A caller that only wanted the size (gdk_pixbuf_get_file_info) asks for none.
     if (width == 0 || height == 0) {
@@ -70,7 +70,7 @@ gboolean deliver(const LoadContext& context, const ViewedFile& file, GError** er
     GdkPixbuf* first =
         animation != nullptr
             ? GDK_PIXBUF(g_object_ref(gdk_pixbuf_animation_get_static_image(animation)))
-            : framePixbuf(file.artwork, 0);
+            : framePixbuf(file, 0);
     if (first == nullptr || (file.animated && animation == nullptr)) {
         g_clear_object(&animation);
         g_clear_object(&first);
@@ -78,7 +78,7 @@ gboolean deliver(const LoadContext& context, const ViewedFile& file, GError** er
         return FALSE;
     }
     context.preparedFunc(first, animation, context.userData);
-    context.updatedFunc(first, 0, 0, file.artwork.width, file.artwork.height, context.userData);
+    context.updatedFunc(first, 0, 0, file.width, file.height, context.userData);
     g_clear_object(&animation);
     g_object_unref(first);
     return TRUE;

@@ -18,19 +18,20 @@ float rateFor(int delayMs) {
 
 } // namespace
 
-GdkPixbuf* framePixbuf(const Artwork& artwork, int frame) {
-    GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, artwork.width, artwork.height);
+GdkPixbuf* framePixbuf(const ViewedFile& file, int frame) {
+    GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, file.width, file.height);
     if (pixbuf == nullptr) {
         return nullptr;
     }
     const int stride = gdk_pixbuf_get_rowstride(pixbuf);
     guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
-    for (int y = 0; y < artwork.height; ++y) {
-        guchar* row = pixels + static_cast<std::size_t>(y) * stride;
-        std::memset(row, 0xff, static_cast<std::size_t>(artwork.width) * 3);
-        for (int x = 0; x < artwork.width; ++x) {
-            if (artwork.isSet(frame, x, y)) {
-                std::memset(row + 3 * x, 0, 3);
+    for (int y = 0; y < file.height; ++y) {
+        guchar* out = pixels + static_cast<std::size_t>(y) * stride;
+        std::memset(out, 0xff, static_cast<std::size_t>(file.width) * 3);
+        const std::uint8_t* in = file.row(frame, y);
+        for (int x = 0; x < file.width; ++x) {
+            if (in[x / 8] & (0x80 >> (x % 8))) {
+                std::memset(out + 3 * x, 0, 3);
             }
         }
     }
@@ -38,12 +39,11 @@ GdkPixbuf* framePixbuf(const Artwork& artwork, int frame) {
 }
 
 GdkPixbufAnimation* frameAnimation(const ViewedFile& file) {
-    const Artwork& artwork = file.artwork;
     GdkPixbufSimpleAnim* animation =
-        gdk_pixbuf_simple_anim_new(artwork.width, artwork.height, rateFor(file.delayMs));
+        gdk_pixbuf_simple_anim_new(file.width, file.height, rateFor(file.delayMs));
     gdk_pixbuf_simple_anim_set_loop(animation, TRUE);
-    for (int frame = 0; frame < file.frameCount(); ++frame) {
-        GdkPixbuf* pixbuf = framePixbuf(artwork, frame);
+    for (int frame = 0; frame < file.frameCount; ++frame) {
+        GdkPixbuf* pixbuf = framePixbuf(file, frame);
         if (pixbuf == nullptr) {
             g_object_unref(animation);
             return nullptr;

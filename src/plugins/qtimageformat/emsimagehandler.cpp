@@ -6,24 +6,21 @@
 #include <QImage>
 #include <QVariant>
 
+#include <cstring>
 #include <new>
 
 namespace {
 
-QImage monoImage(const Artwork& artwork, int frame) {
-    QImage image(artwork.width, artwork.height, QImage::Format_Mono);
+// The file's rows are already in the layout of a one-bit image: colour 1 is black.
+QImage monoImage(const ViewedFile& file, int frame) {
+    QImage image(file.width, file.height, QImage::Format_Mono);
     if (image.isNull()) {
         return image;
     }
     image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    image.fill(0);
-    for (int y = 0; y < artwork.height; ++y) {
-        uchar* row = image.scanLine(y);
-        for (int x = 0; x < artwork.width; ++x) {
-            if (artwork.isSet(frame, x, y)) {
-                row[x / 8] |= static_cast<uchar>(0x80 >> (x % 8));
-            }
-        }
+    for (int y = 0; y < file.height; ++y) {
+        std::memcpy(image.scanLine(y), file.row(frame, y),
+                    static_cast<std::size_t>(file.rowLength()));
     }
     return image;
 }
@@ -39,7 +36,7 @@ bool EmsImageHandler::canRead(QIODevice* device) {
 bool EmsImageHandler::canRead() const {
     if (result_.has_value()) {
         const ViewedFile* viewed = file();
-        return viewed != nullptr && nextImage_ < viewed->frameCount();
+        return viewed != nullptr && nextImage_ < viewed->frameCount;
     }
     return device() != nullptr && canRead(device());
 }
@@ -63,10 +60,10 @@ bool EmsImageHandler::read(QImage* image) {
     const ViewedFile* viewed = nullptr;
     try {
         viewed = file();
-        if (viewed == nullptr || nextImage_ >= viewed->frameCount()) {
+        if (viewed == nullptr || nextImage_ >= viewed->frameCount) {
             return false;
         }
-        QImage frame = monoImage(viewed->artwork, nextImage_);
+        QImage frame = monoImage(*viewed, nextImage_);
         if (frame.isNull()) {
             return false;
         }
@@ -80,7 +77,7 @@ bool EmsImageHandler::read(QImage* image) {
 
 int EmsImageHandler::imageCount() const {
     const ViewedFile* viewed = file();
-    return viewed != nullptr ? viewed->frameCount() : 0;
+    return viewed != nullptr ? viewed->frameCount : 0;
 }
 
 int EmsImageHandler::loopCount() const {
@@ -115,7 +112,7 @@ QVariant EmsImageHandler::option(ImageOption option) const {
         return {};
     }
     if (option == Size) {
-        return QSize(viewed->artwork.width, viewed->artwork.height);
+        return QSize(viewed->width, viewed->height);
     }
     if (option == Animation) {
         return viewed->animated;
