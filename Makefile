@@ -60,20 +60,21 @@ fuzz: deps
 	for program in $(FUZZ_DIR)/fuzz/fuzz_*; do \
 		name=$$(basename $$program); name=$${name#fuzz_}; \
 		mkdir -p fuzz/corpus-run/$$name $(FUZZ_DIR)/crashes; \
-		case $$name in decode) max_len=24600;; bmp) max_len=65536;; *) max_len=4096;; esac; \
+		case $$name in decode|pixbufloader|qtplugin) max_len=24600;; bmp) max_len=65536;; *) max_len=4096;; esac; \
 		$$program -max_total_time=$(FUZZ_SECONDS) -runs=$(FUZZ_RUNS) -max_len=$$max_len \
 			-print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_DIR)/crashes/$$name- \
 			fuzz/corpus-run/$$name fuzz/corpus/$$name || exit 1; \
 	done
 
-# The programs and their documents alone, optimised and hardened with Debian's build flags
-# (immediate binding included), for installing and packaging.
+# The programs, the viewer modules and their documents alone, optimised and hardened with
+# Debian's build flags (immediate binding included), for installing and packaging.
 BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 release: deps
 	@cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)" >/dev/null
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)" \
+		-DCMAKE_MODULE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)" >/dev/null
 	@cmake --build $(RELEASE_DIR) -j $(JOBS) --target mosaikon_installed
 
 # The programs, their manual pages, the desktop entry, file types, thumbnailer entry, AppStream

@@ -23,9 +23,13 @@ foreach(source docs/man/mosaikon.1 docs/man/mosaikon-thumbnailer.1 docs/man/mosa
 endforeach()
 # Everything an install takes from the build.
 add_custom_target(mosaikon_installed ALL DEPENDS mosaikon mosaikon-thumbnailer mosaikon-convert
-                                                 ${mosaikon_gzipped})
+                                                 pixbufloader-ems qems ${mosaikon_gzipped})
 
 install(TARGETS mosaikon mosaikon-thumbnailer mosaikon-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The viewer modules go where gdk-pixbuf and Qt look for theirs; Debian's gdk-pixbuf rebuilds its
+# loaders cache when a package adds or removes a module there.
+install(TARGETS pixbufloader-ems LIBRARY DESTINATION ${mosaikon_pixbuf_loader_dir})
+install(TARGETS qems LIBRARY DESTINATION ${mosaikon_qt_plugin_dir})
 install(FILES ${mosaikon_resources}/mosaikon.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${mosaikon_resources}/${mosaikon_appstream_id}.metainfo.xml
