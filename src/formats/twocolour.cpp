@@ -70,8 +70,10 @@ CellSums sumCells(const GreyPicture& picture, CellsSize cells) {
     return sums;
 }
 
-// Floyd-Steinberg over the cells' average shades, left to right and top to bottom. A see-through
-// cell stays clear and takes and passes on no error.
+// Floyd-Steinberg over the cells' average shades, top to bottom, each row in the other direction
+// from the one before. Going one way only, the error of a thin line on a light ground drifts
+// with the scan until it leaves the picture, and the line with it. A see-through cell stays clear
+// and takes and passes on no error.
 std::vector<std::uint8_t> ditheredCells(const CellSums& sums, const std::vector<bool>& seeThrough,
                                         CellsSize cells, int threshold) {
     std::vector<std::uint8_t> out(sums.shade.size(), 0);
@@ -79,7 +81,9 @@ std::vector<std::uint8_t> ditheredCells(const CellSums& sums, const std::vector<
     std::vector<double> here(static_cast<std::size_t>(cells.width) + 2, 0.0);
     std::vector<double> below(here.size(), 0.0);
     for (int y = 0; y < cells.height; ++y) {
-        for (int x = 0; x < cells.width; ++x) {
+        const bool leftward = y % 2 == 1;
+        for (int step = 0; step < cells.width; ++step) {
+            const int x = leftward ? cells.width - 1 - step : step;
             const std::size_t index = static_cast<std::size_t>(y) * cells.width + x;
             const std::size_t at = static_cast<std::size_t>(x) + 1;
             if (seeThrough[index]) {
@@ -91,10 +95,12 @@ std::vector<std::uint8_t> ditheredCells(const CellSums& sums, const std::vector<
             const bool set = shade < threshold;
             out[index] = set ? 1 : 0;
             const double error = shade - (set ? 0.0 : 255.0);
-            here[at + 1] += error * 7 / 16;
-            below[at - 1] += error * 3 / 16;
+            const std::size_t ahead = leftward ? at - 1 : at + 1;
+            const std::size_t behind = leftward ? at + 1 : at - 1;
+            here[ahead] += error * 7 / 16;
+            below[behind] += error * 3 / 16;
             below[at] += error * 5 / 16;
-            below[at + 1] += error * 1 / 16;
+            below[ahead] += error * 1 / 16;
         }
         here.swap(below);
         std::fill(below.begin(), below.end(), 0.0);
