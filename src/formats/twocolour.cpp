@@ -46,16 +46,17 @@ CellSums sumCells(const GreyPicture& picture, CellsSize cells) {
         std::fill(rowShade.begin(), rowShade.end(), 0);
         std::fill(rowArea.begin(), rowArea.end(), 0);
         const std::size_t rowStart = static_cast<std::size_t>(y) * picture.width;
+        // Without a branch: a see-through pixel adds nothing, as its weight is multiplied by 0.
+        const std::uint8_t* luma = picture.luma.data() + rowStart;
+        const std::uint8_t* opaque = picture.opaque.data() + rowStart;
         for (int x = 0; x < picture.width; ++x) {
-            if (!picture.opaque[rowStart + x]) {
-                continue;
-            }
             const Share& share = across[x];
-            const std::uint64_t luma = picture.luma[rowStart + x];
-            rowShade[share.cell] += luma * share.first;
-            rowArea[share.cell] += share.first;
-            rowShade[share.cell + 1] += luma * share.second;
-            rowArea[share.cell + 1] += share.second;
+            const std::uint64_t first = share.first * opaque[x];
+            const std::uint64_t second = share.second * opaque[x];
+            rowShade[share.cell] += luma[x] * first;
+            rowArea[share.cell] += first;
+            rowShade[share.cell + 1] += luma[x] * second;
+            rowArea[share.cell + 1] += second;
         }
         const Share& share = down[y];
         for (int row = share.cell; row <= share.cell + 1 && row < cells.height; ++row) {

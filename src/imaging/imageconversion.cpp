@@ -36,7 +36,7 @@ GreyPicture greyOf(const QImage& image) {
             const QRgb pixel = line[x];
             grey.luma[index] = static_cast<std::uint8_t>(
                 (299 * qRed(pixel) + 587 * qGreen(pixel) + 114 * qBlue(pixel) + 500) / 1000);
-            grey.opaque[index] = qAlpha(pixel) >= 128;
+            grey.opaque[index] = static_cast<std::uint8_t>(qAlpha(pixel) >> 7); // 128 or more
         }
     }
     return grey;
