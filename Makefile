@@ -40,12 +40,13 @@ test: build
 
 bench: deps
 	@cmake -S . -B $(BENCH_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS) --target benchmarks mosaikon-thumbnailer
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target benchmarks mosaikon-thumbnailer mosaikon-convert
 	@for program in $(BENCH_DIR)/bench/bench_*; do \
 		QT_QPA_PLATFORM=offscreen $$program --benchmark_repetitions=5 \
 			--benchmark_report_aggregates_only=true || exit 1; \
 	done
 	@bench/bench-thumbnailer $(BENCH_DIR)/mosaikon-thumbnailer
+	@bench/bench-convert-photo $(BENCH_DIR)/mosaikon-convert
 
 # Every fuzz target runs FUZZ_SECONDS from the seeds in fuzz/corpus/NAME; what it finds goes to
 # fuzz/corpus-run/NAME, the committed seeds stay as they are. An input that crashes a target is

@@ -20,6 +20,11 @@ std::string sizeText(long long width, long long height) {
     return std::to_string(width) + " x " + std::to_string(height);
 }
 
+std::string pixelsText(long long pixels) {
+    return pixels % 1'000'000 == 0 ? std::to_string(pixels / 1'000'000) + " megapixels"
+                                   : std::to_string(pixels) + " pixels";
+}
+
 GreyPicture greyOf(const QImage& image) {
     const QImage rgb = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
                                                                      : QImage::Format_RGB32);
@@ -94,9 +99,9 @@ std::variant<ConvertedImage, std::string> convertImage(const QByteArray& bytes,
     }
     // Qt 6.4 gives a top-down BMP a negative height.
     const QSize declared(std::abs(reader.size().width()), std::abs(reader.size().height()));
-    if (static_cast<long long>(declared.width()) * declared.height() > kMostImagePixels) {
-        return "is " + sizeText(declared.width(), declared.height()) +
-               ", over the 16 megapixels taken";
+    if (static_cast<long long>(declared.width()) * declared.height() > request.mostPixels) {
+        return "is " + sizeText(declared.width(), declared.height()) + ", over the " +
+               pixelsText(request.mostPixels) + " taken";
     }
     const QByteArray format = reader.format();
     const int framesInFile = reader.supportsAnimation() ? std::max(reader.imageCount(), 1) : 1;

@@ -24,6 +24,7 @@ struct ImageRequest {
     bool fit = false; // scale a larger picture down into the box, else refuse it
     CellsSize box{kMaxWidth, kMaxHeight}; // what fits; at most 128 x 96
     int mostFrames = kMaxFrames;          // 1 takes the first frame of an animation, as a picture
+    long long mostPixels = kMostImagePixels; // a larger picture is refused from its header
 };
 
 struct ConvertedImage {
