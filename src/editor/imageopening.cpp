@@ -9,6 +9,31 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The picture in a file's bytes as the converter's --fit reads it; nothing when they are no
+// picture Qt reads and the program takes.
+std::optional<Artwork> fittedArtwork(const std::optional<std::vector<std::uint8_t>>& bytes) {
+    if (!bytes || bytes->size() > kImageReadLimit) {
+        return std::nullopt;
+    }
+    ImageRequest request;
+    request.fit = true;
+    auto converted =
+        convertImage(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes->data()),
+                                             static_cast<qsizetype>(bytes->size())),
+                     request);
+    auto* image = std::get_if<ConvertedImage>(&converted);
+    if (!image) {
+        return std::nullopt;
+    }
+    return std::move(image->artwork);
+}
+
+} // namespace
 
 OpenOutcome openImage(PictureDocument& doc, Prompts& prompts, const QString& path) {
     // Read no more than the file holds: the reading buffer is as long as the limit.
@@ -19,23 +44,13 @@ OpenOutcome openImage(PictureDocument& doc, Prompts& prompts, const QString& pat
     if (!chosen) {
         return OpenOutcome::Cancelled;
     }
-    const ConvertedImage* image = nullptr;
-    std::variant<ConvertedImage, std::string> converted = std::string();
-    if (chosen->bytes && chosen->bytes->size() <= kImageReadLimit) {
-        ImageRequest request;
-        request.fit = true;
-        converted = convertImage(
-            QByteArray::fromRawData(reinterpret_cast<const char*>(chosen->bytes->data()),
-                                    static_cast<qsizetype>(chosen->bytes->size())),
-            request);
-        image = std::get_if<ConvertedImage>(&converted);
-    }
-    if (!image) {
+    const std::optional<Artwork> artwork = fittedArtwork(chosen->bytes);
+    if (!artwork) {
         prompts.showError(QStringLiteral("Данный файл не поддерживается."));
         return OpenOutcome::Failed;
     }
 
-    applyArtwork(doc, image->artwork);
+    applyArtwork(doc, *artwork);
     saveUndo(doc);
     doc.IZM = kFalse;
     doc.fileName = kNoFileName;

@@ -20,9 +20,14 @@ std::string sizeText(long long width, long long height) {
     return std::to_string(width) + " x " + std::to_string(height);
 }
 
-std::string pixelsText(long long pixels) {
-    return pixels % 1'000'000 == 0 ? std::to_string(pixels / 1'000'000) + " megapixels"
-                                   : std::to_string(pixels) + " pixels";
+std::optional<std::string> tooManyPixels(QSize size, long long mostPixels) {
+    if (static_cast<long long>(size.width()) * size.height() <= mostPixels) {
+        return std::nullopt;
+    }
+    const std::string most = mostPixels % 1'000'000 == 0
+                                 ? std::to_string(mostPixels / 1'000'000) + " megapixels"
+                                 : std::to_string(mostPixels) + " pixels";
+    return "is " + sizeText(size.width(), size.height()) + ", over the " + most + " taken";
 }
 
 GreyPicture greyOf(const QImage& image) {
@@ -99,9 +104,8 @@ std::variant<ConvertedImage, std::string> convertImage(const QByteArray& bytes,
     }
     // Qt 6.4 gives a top-down BMP a negative height.
     const QSize declared(std::abs(reader.size().width()), std::abs(reader.size().height()));
-    if (static_cast<long long>(declared.width()) * declared.height() > request.mostPixels) {
-        return "is " + sizeText(declared.width(), declared.height()) + ", over the " +
-               pixelsText(request.mostPixels) + " taken";
+    if (const auto reason = tooManyPixels(declared, request.mostPixels)) {
+        return *reason;
     }
     const QByteArray format = reader.format();
     const int framesInFile = reader.supportsAnimation() ? std::max(reader.imageCount(), 1) : 1;
@@ -133,9 +137,8 @@ std::variant<ConvertedImage, std::string> convertImage(const QByteArray& bytes,
         if (frame == 0) {
             frameSize = image.size();
             firstDelay = reader.nextImageDelay();
-            if (static_cast<long long>(frameSize.width()) * frameSize.height() > kMostImagePixels) {
-                return "is " + sizeText(frameSize.width(), frameSize.height()) +
-                       ", over the 16 megapixels taken";
+            if (const auto reason = tooManyPixels(frameSize, request.mostPixels)) {
+                return *reason;
             }
             if (!cells) {
                 auto wanted = cellsFor(frameSize, request);
