@@ -40,18 +40,20 @@ test: build
 
 bench: deps
 	@cmake -S . -B $(BENCH_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS) --target benchmarks mosaikon-thumbnailer
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target benchmarks mosaikon-thumbnailer mosaikon-convert
 	@for program in $(BENCH_DIR)/bench/bench_*; do \
 		QT_QPA_PLATFORM=offscreen $$program --benchmark_repetitions=5 \
 			--benchmark_report_aggregates_only=true || exit 1; \
 	done
 	@bench/bench-thumbnailer $(BENCH_DIR)/mosaikon-thumbnailer
+	@bench/bench-convert-photo $(BENCH_DIR)/mosaikon-convert
 
 # Every fuzz target runs FUZZ_SECONDS from the seeds in fuzz/corpus/NAME; what it finds goes to
 # fuzz/corpus-run/NAME, the committed seeds stay as they are. An input that crashes a target is
 # kept in FUZZ_DIR/crashes/ and fails the run. Inputs grow up to the longest file the reader
 # takes, beyond libFuzzer's default of 4,096 bytes: a little past the largest animation (24,581
-# bytes) for decode, so that trailing bytes come too, and the import's limit of 64 KiB for bmp.
+# bytes) for decode, so that trailing bytes come too, and the import's limit of 64 KiB for bmp;
+# 16 KiB for image, room for small animations in every format Qt reads.
 fuzz: deps
 	@if ! command -v clang++ >/dev/null; then echo "fuzz: clang++ is not installed"; exit 1; fi; \
 	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -60,7 +62,7 @@ fuzz: deps
 	for program in $(FUZZ_DIR)/fuzz/fuzz_*; do \
 		name=$$(basename $$program); name=$${name#fuzz_}; \
 		mkdir -p fuzz/corpus-run/$$name $(FUZZ_DIR)/crashes; \
-		case $$name in decode|pixbufloader|qtplugin) max_len=24600;; bmp) max_len=65536;; *) max_len=4096;; esac; \
+		case $$name in decode|pixbufloader|qtplugin) max_len=24600;; bmp) max_len=65536;; image) max_len=16384;; *) max_len=4096;; esac; \
 		$$program -max_total_time=$(FUZZ_SECONDS) -runs=$(FUZZ_RUNS) -max_len=$$max_len \
 			-print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_DIR)/crashes/$$name- \

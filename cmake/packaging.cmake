@@ -87,4 +87,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # time, and Qt's own buttons in Russian are part of the interface.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+# Qt's readers for WebP, TIFF and a few more images, loaded at run time by mosaikon-convert and
+# by images dropped on the editor; PNG, JPEG, GIF and BMP come with Qt itself.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-image-formats-plugins)
 include(CPack)

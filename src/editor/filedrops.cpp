@@ -1,5 +1,7 @@
 #include "filedrops.h"
 
+#include "imageconversion.h"
+
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -10,12 +12,13 @@
 
 namespace {
 
-// The first dragged local file that Open or Import from BMP reads, by its extension.
+// The first dragged local file that Open, Import from BMP or the opening of images reads, by its
+// extension.
 QString droppedPath(const QMimeData& data) {
     for (const QUrl& url : data.urls()) {
         const QString path = url.toLocalFile();
         const QString suffix = QFileInfo(path).suffix().toLower();
-        if (suffix == u"ems" || suffix == u"ema" || suffix == u"bmp") {
+        if (suffix == u"ems" || suffix == u"ema" || hasImageEnding(path)) {
             return path;
         }
     }

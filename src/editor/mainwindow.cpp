@@ -7,6 +7,8 @@
 #include "framecommands.h"
 #include "framesdialog.h"
 #include "helpwindow.h"
+#include "imageconversion.h"
+#include "imageopening.h"
 #include "importcommand.h"
 #include "logowindow.h"
 #include "newdocument.h"
@@ -174,11 +176,29 @@ void MainWindow::showTitleIfSavedMeanwhile(const std::string& fileBefore) {
 }
 
 void MainWindow::openPath(const QString& path) {
-    if (QFileInfo(path).suffix().compare(u"bmp", Qt::CaseInsensitive) == 0) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"bmp") {
         importBmpFile(path);
         return;
     }
+    if (suffix != u"ems" && suffix != u"ema" && hasImageEnding(path)) {
+        openImageFile(path);
+        return;
+    }
     openFile(path);
+}
+
+void MainWindow::openImageFile(const QString& path) {
+    const std::string fileBefore = doc_->fileName;
+    setPreviewInterval(0);
+    if (openImage(*doc_, prompts_, path) == OpenOutcome::Loaded) {
+        preview_->clear();
+        redrawField();
+        showTitle();
+    } else {
+        showTitleIfSavedMeanwhile(fileBefore);
+    }
+    setPreviewInterval(previewIntervalMs(*doc_));
 }
 
 void MainWindow::newPictureCommand() {

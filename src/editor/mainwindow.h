@@ -46,8 +46,9 @@ public:
     void previewTick() { preview_->tick(); }
 
     // Opens a file the desktop hands over, on the command line or by a drop: a .bmp file runs
-    // Import from BMP, any other file Open, each with its question, checks and messages, as if
-    // the file had been chosen in the command's dialog.
+    // Import from BMP, another image Qt reads (.png, .gif, .jpg, ...) is opened in two colours,
+    // any other file runs Open, each with its question, checks and messages, as if the file had
+    // been chosen in the command's dialog.
     void openPath(const QString& path);
 
 protected:
@@ -67,6 +68,7 @@ private:
     // command's dialog.
     void openFile(const QString& givenPath);
     void importBmpFile(const QString& givenPath);
+    void openImageFile(const QString& path);
     void showTitleIfWritten(SaveOutcome outcome);
     void showTitleIfSavedMeanwhile(const std::string& fileBefore);
     // Frame commands answer "Только для анимации" for a picture; true when they did.

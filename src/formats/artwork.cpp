@@ -64,3 +64,7 @@ std::vector<std::uint8_t> encodeArtwork(const Artwork& artwork) {
     }
     return out;
 }
+
+void applyArtwork(PictureDocument& doc, const Artwork& artwork) {
+    applyDecoded(doc, std::get<DecodedPicture>(decode(encodeArtwork(artwork))));
+}

@@ -34,6 +34,10 @@ Artwork artworkFrom(const DecodedBmp& bmp);
 // Whether the editor can hold it: 1..128 x 1..96, 1..16 frames, one frame for a picture.
 bool fitsTheEditor(const Artwork& artwork);
 
+// Makes the document hold the artwork exactly as its .ems or .ema file would open: kind, size,
+// frames, delay, frame 1 current. It must fit the editor.
+void applyArtwork(PictureDocument& doc, const Artwork& artwork);
+
 // The bytes of an .ems file (a picture) or an .ema file (an animation), with clear fill bits.
 // The artwork must fit the editor.
 std::vector<std::uint8_t> encodeArtwork(const Artwork& artwork);
