@@ -5,19 +5,11 @@
 #include "imageconversion.h"
 #include "refusal.h"
 
-#include <sys/stat.h>
-
 namespace {
 
-// The whole file, read in one go. The read is bounded by the file's own length as well, so that a
-// small picture does not cost a buffer of the largest size.
+// The whole file, read in one go; one byte past the limit tells a file that is too long.
 std::vector<std::uint8_t> imageFileBytes(const std::string& path) {
-    std::size_t limit = kImageReadLimit + 1;
-    struct stat status {};
-    if (::stat(path.c_str(), &status) == 0 && status.st_size >= 0) {
-        limit = std::min(limit, static_cast<std::size_t>(status.st_size) + 1);
-    }
-    auto bytes = readFileStart(path, limit);
+    auto bytes = readFileStart(path, kImageReadLimit + 1);
     if (!bytes) {
         throw Refusal(path + ": cannot be read");
     }

@@ -1,14 +1,12 @@
 #include "imageopening.h"
 
 #include "chosenfile.h"
+#include "currentfile.h"
 #include "imageconversion.h"
-#include "newdocument.h"
 #include "picturedocument.h"
 #include "prompts.h"
+#include "undocopy.h"
 
-#include <QFileInfo>
-
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -36,11 +34,8 @@ std::optional<Artwork> fittedArtwork(const std::optional<std::vector<std::uint8_
 } // namespace
 
 OpenOutcome openImage(PictureDocument& doc, Prompts& prompts, const QString& path) {
-    // Read no more than the file holds: the reading buffer is as long as the limit.
-    const auto limit = static_cast<std::size_t>(
-        std::clamp<qint64>(QFileInfo(path).size() + 1, 1, kImageReadLimit + 1));
-    const auto chosen =
-        askChooseRead(doc, prompts, QStringLiteral("Открытие нового файла"), {}, path, limit);
+    const auto chosen = askChooseRead(doc, prompts, QStringLiteral("Открытие нового файла"), {},
+                                      path, kImageReadLimit + 1);
     if (!chosen) {
         return OpenOutcome::Cancelled;
     }
@@ -52,8 +47,6 @@ OpenOutcome openImage(PictureDocument& doc, Prompts& prompts, const QString& pat
 
     applyArtwork(doc, *artwork);
     saveUndo(doc);
-    doc.IZM = kFalse;
-    doc.fileName = kNoFileName;
-    doc.fileFolder.clear();
+    forgetCurrentFile(doc);
     return OpenOutcome::Loaded;
 }
