@@ -1,0 +1,153 @@
+#include "smstpdu.h"
+
+#include "gsmtext.h"
+
+#include <optional>
+
+namespace {
+
+constexpr std::uint8_t kTypeMask = 0x03;
+constexpr std::uint8_t kDeliver = 0x00;
+constexpr std::uint8_t kSubmit = 0x01;
+constexpr std::uint8_t kReservedType = 0x03; // read as a DELIVER, as a phone does
+constexpr std::uint8_t kHeaderIndicator = 0x40;
+constexpr int kTimeStampOctets = 7;
+
+UserDataAlphabet alphabetOf(std::uint8_t dcs) {
+    switch (dcs >> 4) {
+    case 0x0:
+    case 0x1:
+    case 0x2:
+    case 0x3:
+    case 0x4:
+    case 0x5:
+    case 0x6:
+    case 0x7: {
+        const int bits = (dcs >> 2) & 0x03;
+        return bits == 1   ? UserDataAlphabet::EightBit
+               : bits == 2 ? UserDataAlphabet::Ucs2
+                           : UserDataAlphabet::Gsm7;
+    }
+    case 0xE:
+        return UserDataAlphabet::Ucs2;
+    case 0xF:
+        return (dcs & 0x04) != 0 ? UserDataAlphabet::EightBit : UserDataAlphabet::Gsm7;
+    default:
+        return UserDataAlphabet::Gsm7;
+    }
+}
+
+struct Reader {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t at = 0;
+
+    bool has(std::size_t count) const { return count <= size - at; }
+    std::uint8_t next() { return data[at++]; }
+};
+
+// The TPDU of exactly `size` octets, or nothing when it is no SMS-DELIVER or SMS-SUBMIT that
+// ends where its user data ends.
+std::optional<ShortMessage> decodeTpdu(const std::uint8_t* data, std::size_t size) {
+    Reader in{data, size};
+    if (!in.has(1)) {
+        return std::nullopt;
+    }
+    const std::uint8_t first = in.next();
+    const std::uint8_t type = first & kTypeMask;
+    if (type != kDeliver && type != kSubmit && type != kReservedType) {
+        return std::nullopt;
+    }
+    ShortMessage message;
+    message.submit = type == kSubmit;
+    if (message.submit && !in.has(1)) {
+        return std::nullopt;
+    }
+    if (message.submit) {
+        in.next(); // TP-MR
+    }
+    if (!in.has(2)) {
+        return std::nullopt;
+    }
+    const std::size_t addressOctets = (in.data[in.at] + 1u) / 2 + 2;
+    if (!in.has(addressOctets + 2)) {
+        return std::nullopt;
+    }
+    message.address.assign(in.data + in.at, in.data + in.at + addressOctets);
+    in.at += addressOctets + 1; // and TP-PID
+    message.alphabet = alphabetOf(in.next());
+    std::size_t skipped = kTimeStampOctets;
+    if (message.submit) {
+        const int validityFormat = (first >> 3) & 0x03;
+        skipped = validityFormat == 0 ? 0 : validityFormat == 2 ? 1 : 7;
+    }
+    if (!in.has(skipped + 1)) {
+        return std::nullopt;
+    }
+    in.at += skipped;
+    const int length = in.next();
+    const bool septets = message.alphabet == UserDataAlphabet::Gsm7;
+    const std::size_t octets = septets ? (length * 7u + 7) / 8 : static_cast<std::size_t>(length);
+    if (octets != size - in.at) {
+        return std::nullopt;
+    }
+    const std::vector<std::uint8_t> userData(in.data + in.at, in.data + size);
+    std::size_t headerOctets = 0;
+    if ((first & kHeaderIndicator) != 0) {
+        if (userData.empty() || userData[0] + 1u > userData.size()) {
+            return std::nullopt;
+        }
+        headerOctets = userData[0] + 1u;
+        message.header.assign(userData.begin() + 1, userData.begin() + headerOctets);
+    }
+    if (septets) {
+        const int headerSeptets = static_cast<int>((headerOctets * 8 + 6) / 7);
+        if (headerSeptets > length) {
+            return std::nullopt;
+        }
+        message.text =
+            gsmSeptetsToUtf8(unpackSeptets(userData, headerSeptets, length - headerSeptets));
+        return message;
+    }
+    message.body.assign(userData.begin() + headerOctets, userData.end());
+    if (message.alphabet == UserDataAlphabet::Ucs2) {
+        message.text = ucs2ToUtf8(message.body.data(), message.body.size());
+    }
+    return message;
+}
+
+std::optional<ShortMessage> afterSmsc(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.empty() || bytes[0] + 1u > bytes.size()) {
+        return std::nullopt;
+    }
+    const std::size_t start = bytes[0] + 1u;
+    return decodeTpdu(bytes.data() + start, bytes.size() - start);
+}
+
+} // namespace
+
+std::variant<ShortMessage, ListingError> decodeListedTpdu(const ListedTpdu& listed) {
+    const std::string where = "line " + std::to_string(listed.line) + ": ";
+    const std::vector<std::uint8_t>& bytes = listed.bytes;
+    std::optional<ShortMessage> message;
+    if (listed.tpduLength) {
+        const std::size_t length = static_cast<std::size_t>(*listed.tpduLength);
+        const bool withSmsc = !bytes.empty() && bytes.size() == length + bytes[0] + 1;
+        if (bytes.size() != length && !withSmsc) {
+            return ListingError{where + "holds " + std::to_string(bytes.size()) +
+                                " octets, not the TPDU of " + std::to_string(length) +
+                                " octets its +CMGL line gives"};
+        }
+        message = withSmsc ? afterSmsc(bytes) : decodeTpdu(bytes.data(), bytes.size());
+    } else {
+        // A modem always lists the SMSC part, so that reading wins when both fit.
+        message = afterSmsc(bytes);
+        if (!message) {
+            message = decodeTpdu(bytes.data(), bytes.size());
+        }
+    }
+    if (!message) {
+        return ListingError{where + "is no whole SMS-DELIVER or SMS-SUBMIT TPDU"};
+    }
+    return std::move(*message);
+}
