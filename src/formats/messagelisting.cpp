@@ -21,6 +21,8 @@ constexpr std::uint8_t kUserDefinedSound = 0x0C;
 constexpr std::uint8_t kPredefinedAnimation = 0x0D;
 constexpr std::uint8_t kReusedExtendedObject = 0x15;
 
+constexpr int kWidestStitched = 255 * 8;
+
 constexpr std::uint8_t id(ElementId element) {
     return static_cast<std::uint8_t>(element);
 }
@@ -129,11 +131,17 @@ public:
             if (auto error = readElement(element.id, element.data)) {
                 return error;
             }
+            if (stitchFault_) {
+                return stitchFault_;
+            }
         }
         return std::nullopt;
     }
 
     std::optional<ListingError> finish() {
+        if (stitchFault_) {
+            return stitchFault_;
+        }
         if (object_) {
             return fault("the Extended Object of " + std::to_string(object_->length) +
                          " octets runs past the last part");
@@ -221,8 +229,17 @@ private:
             return;
         }
         std::vector<Artwork> strips;
+        int width = 0;
         for (const FoundItem& item : prompted_) {
             strips.push_back(*item.artwork);
+            width += item.artwork->width;
+        }
+        // No element is wider than 255 octets of pixels; strips together are held to that too.
+        if (width > kWidestStitched) {
+            stitchFault_ = fault("the User Prompt Indicator's strips are " + std::to_string(width) +
+                                 " pixels wide together");
+            prompted_.clear();
+            return;
         }
         items_.push_back({elementName(id(ElementId::UserPromptIndicator)) + " over " +
                               std::to_string(strips.size()) + " " + prompted_.front().element,
@@ -378,6 +395,7 @@ private:
     int promptLeft_ = 0;
     int promptPart_ = 1;
     std::vector<FoundItem> prompted_;
+    std::optional<ListingError> stitchFault_;
 };
 
 std::optional<ListingError> readNokiaPayload(NokiaPort port,
