@@ -138,4 +138,53 @@ TEST(MessageListing, RefusesWhatItCannotRead) {
     EXPECT_EQ(listingOf(text(smallPictureSubmit(32))).items.size(), 1u);
 }
 
+// Wireshark's SMS dissector as a second reader of the user data: the text it finds in each TPDU
+// of a listing, the SMSC part left out, joined.
+std::string tsharkText(const std::string& file) {
+    const std::string folder = ::testing::TempDir();
+    std::ifstream in(std::string(TEST_DATA_DIR) + "/messages/" + file);
+    std::string joined;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+            continue;
+        }
+        const std::size_t smsc = 2 + 2 * std::stoul(line.substr(0, 2), nullptr, 16);
+        std::ofstream dump(folder + "tpdu.txt");
+        dump << "0000";
+        for (std::size_t i = smsc; i + 1 < line.size(); i += 2) {
+            dump << ' ' << line.substr(i, 2);
+        }
+        dump << '\n';
+        dump.close();
+        const std::string command =
+            "{ text2pcap -q -l 147 " + folder + "tpdu.txt " + folder + "tpdu.pcap && tshark -r " +
+            folder +
+            "tpdu.pcap -o 'uat:user_dlts:\"User 0 (DLT=147)\",\"gsm_sms\",\"0\",\"\",\"0\",\"\"' " +
+            "-T fields -e gsm_sms.sms_text; } 2>/dev/null";
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr) {
+            return "(tshark did not start)";
+        }
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            joined += buffer;
+        }
+        pclose(pipe);
+        if (!joined.empty() && joined.back() == '\n') {
+            joined.pop_back();
+        }
+    }
+    return joined;
+}
+
+TEST(MessageListing, TextAroundPicturesAgreesWithWireshark) {
+    for (const char* file : {"small-picture-cmgl-lowercase.pdu", "large-animation-7bit-text.pdu",
+                             "prompt-strips-ucs2.pdu"}) {
+        SCOPED_TRACE(file);
+        const MessageListing listing = listingOf(dataFile(file));
+        ASSERT_EQ(listing.messages.size(), 1u);
+        EXPECT_EQ(listing.messages[0].text, tsharkText(file));
+    }
+}
+
 } // namespace
