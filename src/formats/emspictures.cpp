@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kPredefinedFrames = 4;
-
 struct Shape {
     int width;
     int height;
@@ -18,13 +16,13 @@ struct Shape {
 std::optional<Shape> shapeOf(std::uint8_t id, const std::vector<std::uint8_t>& data) {
     switch (static_cast<ElementId>(id)) {
     case ElementId::LargeAnimation:
-        return Shape{16, 16, kPredefinedFrames};
+        return Shape{kLargeAnimationSide, kLargeAnimationSide, kPredefinedAnimationFrames};
     case ElementId::SmallAnimation:
-        return Shape{8, 8, kPredefinedFrames};
+        return Shape{kSmallAnimationSide, kSmallAnimationSide, kPredefinedAnimationFrames};
     case ElementId::LargePicture:
-        return Shape{32, 32, 1};
+        return Shape{kLargePictureSide, kLargePictureSide, 1};
     case ElementId::SmallPicture:
-        return Shape{16, 16, 1};
+        return Shape{kSmallPictureSide, kSmallPictureSide, 1};
     case ElementId::VariablePicture:
         if (data.size() < 3) {
             return std::nullopt;

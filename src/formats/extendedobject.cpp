@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr std::uint8_t kBitmap = 0x02;
-constexpr std::uint8_t kAnimation = 0x06;
+constexpr auto kBitmap = static_cast<std::uint8_t>(ExtendedObjectType::BlackAndWhiteBitmap);
+constexpr auto kAnimation = static_cast<std::uint8_t>(ExtendedObjectType::BlackAndWhiteAnimation);
 constexpr int kBitmapHeaderOctets = 2;
 constexpr int kAnimationHeaderOctets = 4;
 

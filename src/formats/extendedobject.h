@@ -1,6 +1,7 @@
 #pragma once
 
 #include "artwork.h"
+#include "emselements.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,8 +21,6 @@
 //   0x06 animation: width, height, frame count, control octet (bits 7-4: the time a frame is
 //        shown, in tenths of a second less one; bits 3-0: repetitions), then the frames, each a
 //        bit stream as in the bitmap, each starting on a new octet
-
-constexpr int kExtendedObjectHeaderOctets = 7;
 
 struct ExtendedObjectHeader {
     std::uint8_t reference = 0;

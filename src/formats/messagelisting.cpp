@@ -58,8 +58,8 @@ struct Concatenation {
     int sequence = 1;
 };
 
-std::optional<Concatenation> concatenationOf(const std::vector<InformationElement>& elements) {
-    for (const InformationElement& element : elements) {
+std::optional<Concatenation> concatenationOf(const std::vector<HeaderElement>& elements) {
+    for (const HeaderElement& element : elements) {
         const bool narrow = element.id == id(ElementId::Concatenated8) && element.data.size() == 3;
         const bool wide = element.id == id(ElementId::Concatenated16) && element.data.size() == 4;
         if (!narrow && !wide) {
@@ -80,8 +80,8 @@ std::optional<Concatenation> concatenationOf(const std::vector<InformationElemen
 
 enum class NokiaPort { None, Picture, Logo };
 
-NokiaPort nokiaPortOf(const std::vector<InformationElement>& elements) {
-    for (const InformationElement& element : elements) {
+NokiaPort nokiaPortOf(const std::vector<HeaderElement>& elements) {
+    for (const HeaderElement& element : elements) {
         int port = -1;
         if (element.id == id(ElementId::ApplicationPort16) && element.data.size() == 4) {
             port = element.data[0] << 8 | element.data[1];
@@ -91,10 +91,10 @@ NokiaPort nokiaPortOf(const std::vector<InformationElement>& elements) {
         if (element.id == kApplicationPort8 && element.data.size() == 2) {
             port = 0x1500 | element.data[0];
         }
-        if (port == kNokiaPicturePortNumber) {
+        if (port == kNokiaPicturePort) {
             return NokiaPort::Picture;
         }
-        if (port == kNokiaLogoPortNumber) {
+        if (port == kNokiaOperatorLogoPort) {
             return NokiaPort::Logo;
         }
     }
@@ -102,8 +102,8 @@ NokiaPort nokiaPortOf(const std::vector<InformationElement>& elements) {
 }
 
 struct Part {
-    ShortMessage message;
-    std::vector<InformationElement> elements;
+    ReceivedMessage message;
+    std::vector<HeaderElement> elements;
 };
 
 struct PendingMessage {
@@ -124,10 +124,9 @@ class MessageReader {
 public:
     MessageReader(int number, std::vector<FoundItem>& items) : number_(number), items_(items) {}
 
-    std::optional<ListingError> readPart(int part,
-                                         const std::vector<InformationElement>& elements) {
+    std::optional<ListingError> readPart(int part, const std::vector<HeaderElement>& elements) {
         part_ = part;
-        for (const InformationElement& element : elements) {
+        for (const HeaderElement& element : elements) {
             if (auto error = readElement(element.id, element.data)) {
                 return error;
             }
@@ -440,7 +439,7 @@ std::optional<ListingError> readMessage(const PendingMessage& pending, FoundMess
         const Part& part = *pending.parts[i];
         message.text += part.message.text;
         payload.insert(payload.end(), part.message.body.begin(), part.message.body.end());
-        eightBit = eightBit && part.message.alphabet == UserDataAlphabet::EightBit;
+        eightBit = eightBit && part.message.coding == DataCoding::EightBit;
         if (port == NokiaPort::None) {
             port = nokiaPortOf(part.elements);
         }
@@ -475,7 +474,7 @@ decodeMessageListing(const std::vector<std::uint8_t>& text) {
         if (auto* error = std::get_if<ListingError>(&decoded)) {
             return *error;
         }
-        ShortMessage& message = std::get<ShortMessage>(decoded);
+        ReceivedMessage& message = std::get<ReceivedMessage>(decoded);
         auto elements = splitUserDataHeader(message.header);
         if (!elements) {
             return ListingError{"line " + std::to_string(tpdu.line) +

@@ -1,5 +1,6 @@
 #include "otabitmap.h"
 
+#include "emselements.h"
 #include "gsmtext.h"
 #include "pixelbits.h"
 
@@ -7,10 +8,9 @@ namespace {
 
 constexpr int kOtaHeaderOctets = 4;
 constexpr std::uint8_t kOneBitDepth = 1;
-constexpr std::uint8_t kPictureMessageVersion = '0';
-constexpr std::uint8_t kLatin1Text = 0x00;
-constexpr std::uint8_t kUcs2Text = 0x01;
-constexpr std::uint8_t kOtaBitmapItem = 0x02;
+constexpr auto kLatin1Text = static_cast<std::uint8_t>(NokiaItem::Latin1Text);
+constexpr auto kUcs2Text = static_cast<std::uint8_t>(NokiaItem::Ucs2Text);
+constexpr auto kOtaBitmapItem = static_cast<std::uint8_t>(NokiaItem::OtaBitmap);
 constexpr int kNetworkCodeOctets = 3;
 constexpr std::uint8_t kLineFeed = 0x0A;
 
@@ -35,7 +35,7 @@ std::optional<Artwork> decodeOtaBitmap(const std::uint8_t* data, std::size_t siz
 }
 
 std::optional<NokiaPicture> decodeNokiaPictureMessage(const std::vector<std::uint8_t>& payload) {
-    if (payload.empty() || payload[0] != kPictureMessageVersion) {
+    if (payload.empty() || payload[0] != kNokiaPictureVersion) {
         return std::nullopt;
     }
     std::optional<Artwork> picture;

@@ -18,9 +18,6 @@
 //     1, MNC digit 3 and MCC digit 3, MNC digit 2 and 1, low nibble first), then the OTA bitmap;
 //     some senders put a line feed (0x0A) between the two.
 
-constexpr std::uint16_t kNokiaPicturePortNumber = 5514;
-constexpr std::uint16_t kNokiaLogoPortNumber = 5506;
-
 // The picture; nothing when the header is not a one-bit bitmap or the pixels are cut short.
 std::optional<Artwork> decodeOtaBitmap(const std::uint8_t* data, std::size_t size);
 

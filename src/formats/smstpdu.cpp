@@ -13,7 +13,7 @@ constexpr std::uint8_t kReservedType = 0x03; // read as a DELIVER, as a phone do
 constexpr std::uint8_t kHeaderIndicator = 0x40;
 constexpr int kTimeStampOctets = 7;
 
-UserDataAlphabet alphabetOf(std::uint8_t dcs) {
+DataCoding codingOf(std::uint8_t dcs) {
     switch (dcs >> 4) {
     case 0x0:
     case 0x1:
@@ -24,16 +24,14 @@ UserDataAlphabet alphabetOf(std::uint8_t dcs) {
     case 0x6:
     case 0x7: {
         const int bits = (dcs >> 2) & 0x03;
-        return bits == 1   ? UserDataAlphabet::EightBit
-               : bits == 2 ? UserDataAlphabet::Ucs2
-                           : UserDataAlphabet::Gsm7;
+        return bits == 1 ? DataCoding::EightBit : bits == 2 ? DataCoding::Ucs2 : DataCoding::Gsm7;
     }
     case 0xE:
-        return UserDataAlphabet::Ucs2;
+        return DataCoding::Ucs2;
     case 0xF:
-        return (dcs & 0x04) != 0 ? UserDataAlphabet::EightBit : UserDataAlphabet::Gsm7;
+        return (dcs & 0x04) != 0 ? DataCoding::EightBit : DataCoding::Gsm7;
     default:
-        return UserDataAlphabet::Gsm7;
+        return DataCoding::Gsm7;
     }
 }
 
@@ -48,7 +46,7 @@ struct Reader {
 
 // The TPDU of exactly `size` octets, or nothing when it is no SMS-DELIVER or SMS-SUBMIT that
 // ends where its user data ends.
-std::optional<ShortMessage> decodeTpdu(const std::uint8_t* data, std::size_t size) {
+std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t size) {
     Reader in{data, size};
     if (!in.has(1)) {
         return std::nullopt;
@@ -58,7 +56,7 @@ std::optional<ShortMessage> decodeTpdu(const std::uint8_t* data, std::size_t siz
     if (type != kDeliver && type != kSubmit && type != kReservedType) {
         return std::nullopt;
     }
-    ShortMessage message;
+    ReceivedMessage message;
     message.submit = type == kSubmit;
     if (message.submit && !in.has(1)) {
         return std::nullopt;
@@ -75,7 +73,7 @@ std::optional<ShortMessage> decodeTpdu(const std::uint8_t* data, std::size_t siz
     }
     message.address.assign(in.data + in.at, in.data + in.at + addressOctets);
     in.at += addressOctets + 1; // and TP-PID
-    message.alphabet = alphabetOf(in.next());
+    message.coding = codingOf(in.next());
     std::size_t skipped = kTimeStampOctets;
     if (message.submit) {
         const int validityFormat = (first >> 3) & 0x03;
@@ -86,7 +84,7 @@ std::optional<ShortMessage> decodeTpdu(const std::uint8_t* data, std::size_t siz
     }
     in.at += skipped;
     const int length = in.next();
-    const bool septets = message.alphabet == UserDataAlphabet::Gsm7;
+    const bool septets = message.coding == DataCoding::Gsm7;
     const std::size_t octets = septets ? (length * 7u + 7) / 8 : static_cast<std::size_t>(length);
     if (octets != size - in.at) {
         return std::nullopt;
@@ -110,13 +108,13 @@ std::optional<ShortMessage> decodeTpdu(const std::uint8_t* data, std::size_t siz
         return message;
     }
     message.body.assign(userData.begin() + headerOctets, userData.end());
-    if (message.alphabet == UserDataAlphabet::Ucs2) {
+    if (message.coding == DataCoding::Ucs2) {
         message.text = ucs2ToUtf8(message.body.data(), message.body.size());
     }
     return message;
 }
 
-std::optional<ShortMessage> afterSmsc(const std::vector<std::uint8_t>& bytes) {
+std::optional<ReceivedMessage> afterSmsc(const std::vector<std::uint8_t>& bytes) {
     if (bytes.empty() || bytes[0] + 1u > bytes.size()) {
         return std::nullopt;
     }
@@ -126,10 +124,10 @@ std::optional<ShortMessage> afterSmsc(const std::vector<std::uint8_t>& bytes) {
 
 } // namespace
 
-std::variant<ShortMessage, ListingError> decodeListedTpdu(const ListedTpdu& listed) {
+std::variant<ReceivedMessage, ListingError> decodeListedTpdu(const ListedTpdu& listed) {
     const std::string where = "line " + std::to_string(listed.line) + ": ";
     const std::vector<std::uint8_t>& bytes = listed.bytes;
-    std::optional<ShortMessage> message;
+    std::optional<ReceivedMessage> message;
     if (listed.tpduLength) {
         const std::size_t length = static_cast<std::size_t>(*listed.tpduLength);
         const bool withSmsc = !bytes.empty() && bytes.size() == length + bytes[0] + 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "emselements.h"
 #include "hexlisting.h"
 
 #include <cstddef>
@@ -16,12 +17,10 @@
 // septets for the 7-bit alphabet and octets otherwise; the header, when TP-UDHI says there is
 // one, comes first in TP-UD, and 7-bit text after it starts on the next septet boundary.
 
-enum class UserDataAlphabet { Gsm7, EightBit, Ucs2 };
-
-struct ShortMessage {
+struct ReceivedMessage {
     bool submit = false;
     std::vector<std::uint8_t> address; // TP-OA or TP-DA as carried, to tell senders apart
-    UserDataAlphabet alphabet = UserDataAlphabet::Gsm7;
+    DataCoding coding = DataCoding::Gsm7;
     std::vector<std::uint8_t> header; // the user data header without its length octet
     std::vector<std::uint8_t> body;   // 8-bit or UCS-2 user data after the header
     std::string text;                 // 7-bit or UCS-2 user data as UTF-8
@@ -29,4 +28,4 @@ struct ShortMessage {
 
 // A listed line as an SMS-DELIVER or SMS-SUBMIT: after an SMSC part or without one, as the
 // +CMGL length says, or else as the TPDU's own lengths show.
-std::variant<ShortMessage, ListingError> decodeListedTpdu(const ListedTpdu& listed);
+std::variant<ReceivedMessage, ListingError> decodeListedTpdu(const ListedTpdu& listed);

@@ -1,8 +1,8 @@
 #include "userdataheader.h"
 
-std::optional<std::vector<InformationElement>>
+std::optional<std::vector<HeaderElement>>
 splitUserDataHeader(const std::vector<std::uint8_t>& header) {
-    std::vector<InformationElement> elements;
+    std::vector<HeaderElement> elements;
     std::size_t at = 0;
     while (at < header.size()) {
         if (header.size() - at < 2 || header[at + 1] > header.size() - at - 2) {

@@ -1,0 +1,72 @@
+#include "nokiasmart.h"
+
+#include "bitmappacking.h"
+#include "emselements.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint8_t kOtaInfoField = 0x00;
+constexpr std::uint8_t kOtaDepth = 0x01;
+
+void appendItem(std::vector<std::uint8_t>& message, NokiaItem type,
+                const std::vector<std::uint8_t>& item) {
+    message.push_back(static_cast<std::uint8_t>(type));
+    message.push_back(static_cast<std::uint8_t>(item.size() >> 8));
+    message.push_back(static_cast<std::uint8_t>(item.size()));
+    message.insert(message.end(), item.begin(), item.end());
+}
+
+} // namespace
+
+std::vector<std::uint8_t> otaBitmap(const Artwork& artwork) {
+    std::vector<std::uint8_t> bitmap{kOtaInfoField, static_cast<std::uint8_t>(artwork.width),
+                                     static_cast<std::uint8_t>(artwork.height), kOtaDepth};
+    const auto bits = bitRun(artwork, 0);
+    bitmap.insert(bitmap.end(), bits.begin(), bits.end());
+    return bitmap;
+}
+
+std::vector<std::uint8_t> nokiaPictureMessage(const Artwork& artwork, const std::u32string& text) {
+    std::vector<std::uint8_t> message{kNokiaPictureVersion};
+    appendItem(message, NokiaItem::OtaBitmap, otaBitmap(artwork));
+    if (text.empty()) {
+        return message;
+    }
+    const bool latin1 =
+        std::all_of(text.begin(), text.end(), [](char32_t character) { return character < 0x100; });
+    std::vector<std::uint8_t> item;
+    for (const char32_t character : text) {
+        if (!latin1) {
+            item.push_back(static_cast<std::uint8_t>(character >> 8));
+        }
+        item.push_back(static_cast<std::uint8_t>(character));
+    }
+    appendItem(message, latin1 ? NokiaItem::Latin1Text : NokiaItem::Ucs2Text, item);
+    return message;
+}
+
+std::optional<std::array<std::uint8_t, 3>> operatorCode(const std::string& network) {
+    const std::size_t space = network.find(' ');
+    if (space != 3 || network.size() < 6 || network.size() > 7) {
+        return std::nullopt;
+    }
+    const std::string digits = network.substr(0, 3) + network.substr(4);
+    if (digits.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const auto digit = [&](std::size_t at) { return at < digits.size() ? digits[at] - '0' : 0xF; };
+    // MCC1 MCC2 | MCC3 MNC3 | MNC1 MNC2, each pair with its first digit in the low nibble.
+    return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(digit(1) << 4 | digit(0)),
+                                       static_cast<std::uint8_t>(digit(5) << 4 | digit(2)),
+                                       static_cast<std::uint8_t>(digit(4) << 4 | digit(3))};
+}
+
+std::vector<std::uint8_t> operatorLogo(const std::array<std::uint8_t, 3>& code,
+                                       const Artwork& artwork) {
+    std::vector<std::uint8_t> logo(code.begin(), code.end());
+    const auto bitmap = otaBitmap(artwork);
+    logo.insert(logo.end(), bitmap.begin(), bitmap.end());
+    return logo;
+}

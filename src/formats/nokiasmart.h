@@ -1,0 +1,26 @@
+#pragma once
+
+#include "artwork.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Nokia Smart Messaging payloads, sent to an application port.
+
+// An OTA bitmap: info field 0, width, height, depth 1, then the pixels as one run of bits.
+std::vector<std::uint8_t> otaBitmap(const Artwork& artwork);
+
+// A picture message: version '0', the OTA bitmap item, then the text item when there is text
+// (Latin-1 when every character is in it, else UCS-2).
+std::vector<std::uint8_t> nokiaPictureMessage(const Artwork& artwork, const std::u32string& text);
+
+// The operator code of "MCC MNC" in three octets, digits paired low nibble first and a
+// two-digit MNC filled with 0xF: "250 01" -> 52 F0 10. Nothing when it is not of that form.
+std::optional<std::array<std::uint8_t, 3>> operatorCode(const std::string& network);
+
+// An operator logo: the operator code, then the OTA bitmap.
+std::vector<std::uint8_t> operatorLogo(const std::array<std::uint8_t, 3>& code,
+                                       const Artwork& artwork);
