@@ -1,6 +1,7 @@
 #include "smstpdu.h"
 
 #include "gsmtext.h"
+#include "userdataheader.h"
 
 #include <optional>
 
@@ -114,6 +115,24 @@ std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t 
     return message;
 }
 
+// An SMSC part is its length octet, then nothing, or a type of address with its top bit set
+// and at most 10 octets of digits.
+constexpr std::uint8_t kLongestSmscPart = 11;
+constexpr std::uint8_t kAddressTypeBit = 0x80;
+
+bool plausibleSmsc(const std::vector<std::uint8_t>& bytes) {
+    return !bytes.empty() && (bytes[0] == 0 || (bytes[0] <= kLongestSmscPart && bytes.size() > 1 &&
+                                                (bytes[1] & kAddressTypeBit) != 0));
+}
+
+// A reading whose user data header does not split into whole elements is no reading at all.
+std::optional<ReceivedMessage> withWholeHeader(std::optional<ReceivedMessage> message) {
+    if (message && !splitUserDataHeader(message->header)) {
+        return std::nullopt;
+    }
+    return message;
+}
+
 std::optional<ReceivedMessage> afterSmsc(const std::vector<std::uint8_t>& bytes) {
     if (bytes.empty() || bytes[0] + 1u > bytes.size()) {
         return std::nullopt;
@@ -139,9 +158,13 @@ std::variant<ReceivedMessage, ListingError> decodeListedTpdu(const ListedTpdu& l
         message = withSmsc ? afterSmsc(bytes) : decodeTpdu(bytes.data(), bytes.size());
     } else {
         // A modem always lists the SMSC part, so that reading wins when both fit.
-        message = afterSmsc(bytes);
+        const auto smscReading = plausibleSmsc(bytes) ? afterSmsc(bytes) : std::nullopt;
+        message = withWholeHeader(smscReading);
         if (!message) {
             message = decodeTpdu(bytes.data(), bytes.size());
+        }
+        if (!message) {
+            message = smscReading; // its header is at fault, as reading the elements tells
         }
     }
     if (!message) {
