@@ -24,10 +24,11 @@ bool startsWithNoCase(const std::string& line, const char* prefix) {
     return true;
 }
 
-// The modem's own lines: the echoed command, the final result codes and reports.
+// The modem's own lines: the echoed command, the final result codes, and the reports and
+// unsolicited results that start with '+' or '^' (a +CMGL line is read before this is asked).
 bool isModemLine(const std::string& line) {
     return startsWithNoCase(line, "AT") || line == "OK" || startsWithNoCase(line, "ERROR") ||
-           startsWithNoCase(line, "+CMS ERROR") || startsWithNoCase(line, "+CME ERROR");
+           line[0] == '+' || line[0] == '^';
 }
 
 // "+CMGL: 1,1,,35" gives 35, the length of the TPDU without the SMSC part; a line whose last
@@ -69,11 +70,11 @@ readHexListing(const std::vector<std::uint8_t>& text) {
         ++lineNumber;
         const std::string line = trimmed(std::string(text.begin() + start, text.begin() + end));
         start = end + 1;
-        if (line.empty() || isModemLine(line)) {
-            continue;
-        }
         if (startsWithNoCase(line, "+CMGL:")) {
             pendingLength = cmglLength(line);
+            continue;
+        }
+        if (line.empty() || isModemLine(line)) {
             continue;
         }
         const std::string where = "line " + std::to_string(lineNumber) + ": ";

@@ -9,7 +9,8 @@
 // A listing of short messages as a modem prints them in PDU mode, or as a file holds them: one
 // TPDU in hexadecimal a line, in either case, optionally after its SMSC address. A modem's
 // AT+CMGL listing adds the command echo, a "+CMGL: index,status,,length" line before each TPDU
-// and a final "OK"; these, blank lines and the modem's other result codes are passed over.
+// and a final "OK"; these, blank lines and the modem's other result codes and reports ("+CMTI:",
+// "^RSSI:") are passed over.
 
 struct ListedTpdu {
     int line = 0;                    // 1-based, for messages about it

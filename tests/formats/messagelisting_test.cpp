@@ -111,7 +111,7 @@ TEST(MessageListing, RefusesWhatItCannotRead) {
         std::string listing;
         const char* reason;
     } cases[] = {
-        {"AT+CMGL=4\n+CMGL: 1,1,,3\n0100zz\nOK\n", "line 3: \"zz\" is not hexadecimal"},
+        {"AT+CMGL=4\n^RSSI: 12\n+CMGL: 1,1,,3\n0100zz\nOK\n", "line 4: \"zz\" is not hexadecimal"},
         {"\n0041000B9\n", "line 2: an odd number of hexadecimal digits"},
         {"+CMGL: 1,1,,99\n" + smallPictureSubmit(32),
          "line 2: holds 49 octets, not the TPDU of 99"},
