@@ -86,8 +86,8 @@ NokiaPort nokiaPortOf(const std::vector<HeaderElement>& elements) {
         if (element.id == id(ElementId::ApplicationPort16) && element.data.size() == 4) {
             port = element.data[0] << 8 | element.data[1];
         }
-        // The 8-bit ports 130 and 138 are reserved; senders short of room put there the low
-        // octet of the Nokia port.
+        // No 8-bit port holds a Nokia port; the reserved 8-bit ports 130 and 138 are read as
+        // the low octets of 5506 and 5514.
         if (element.id == kApplicationPort8 && element.data.size() == 2) {
             port = 0x1500 | element.data[0];
         }
@@ -157,6 +157,7 @@ public:
         return std::nullopt;
     }
 
+private:
     void addItem(std::string element, std::optional<Artwork> artwork, int firstPart) {
         FoundItem item{std::move(element), std::move(artwork), number_, firstPart, part_};
         if (promptLeft_ == 0) {
@@ -169,7 +170,6 @@ public:
         }
     }
 
-private:
     ListingError fault(const std::string& what) const {
         return {"message " + std::to_string(number_) + ", part " + std::to_string(part_) + ": " +
                 what};
