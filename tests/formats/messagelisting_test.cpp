@@ -1,0 +1,190 @@
+#include "messagelisting.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes dataFile(const std::string& name) {
+    std::ifstream in(std::string(TEST_DATA_DIR) + "/messages/" + name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+Bytes text(const std::string& listing) {
+    return Bytes(listing.begin(), listing.end());
+}
+
+MessageListing listingOf(const Bytes& bytes) {
+    auto result = decodeMessageListing(bytes);
+    if (const auto* error = std::get_if<ListingError>(&result)) {
+        ADD_FAILURE() << error->reason;
+        return {};
+    }
+    return std::get<MessageListing>(result);
+}
+
+std::string errorOf(const std::string& listing) {
+    const auto result = decodeMessageListing(text(listing));
+    const auto* error = std::get_if<ListingError>(&result);
+    return error ? error->reason : "(read without error)";
+}
+
+// What each hand-made listing holds: the first item, its parts, the message's text, and every
+// pixel of every frame as the sender drew it.
+struct Expected {
+    const char* file;
+    const char* element;
+    int width, height, frames, zZ, firstPart, lastPart;
+    const char* text;
+    std::function<bool(int frame, int x, int y)> set;
+};
+
+TEST(MessageListing, ReadsEveryKindOfMessageInTheFormsAModemPrints) {
+    const Expected cases[] = {
+        {"small-picture-cmgl-lowercase.pdu", "Small Picture (IEI 0x11)", 16, 16, 1, 0, 1, 1, "Hi",
+         [](int, int x, int y) { return x == y; }},
+        {"large-animation-7bit-text.pdu", "Large Animation (IEI 0x0E)", 16, 16, 4, 16, 2, 2,
+         "Hello wor", [](int f, int x, int y) { return (x + y + f) % 4 == 0; }},
+        {"extended-animation-parts-reversed.pdu", "Extended Object (IEI 0x14), bitmap animation",
+         20, 10, 3, 42, 1, 2, "",
+         [](int f, int x, int y) { return y == x % 10 && (x + f) % 3 == 0; }},
+        {"extended-animation-without-cmgl.pdu", "Extended Object (IEI 0x14), bitmap animation", 20,
+         10, 3, 42, 1, 2, "", [](int f, int x, int y) { return y == x % 10 && (x + f) % 3 == 0; }},
+        {"prompt-strips-ucs2.pdu",
+         "User Prompt Indicator (IEI 0x13) over 3 Variable Picture (IEI 0x12)", 48, 8, 1, 0, 1, 1,
+         "Привет", [](int, int x, int y) { return x % 16 - y == x / 16; }},
+        {"nokia-picture-submit.pdu", "Nokia picture message (port 5514)", 72, 28, 1, 0, 1, 3,
+         "Hello", [](int, int x, int y) { return (x + y) % 5 == 0; }},
+        {"nokia-operator-logo.pdu", "Nokia operator logo for 250 01 (port 5506)", 72, 14, 1, 0, 1,
+         1, "", [](int, int x, int y) { return x == y; }},
+        {"compressed-bitmap.pdu", "Extended Object (IEI 0x14), bitmap", 40, 20, 1, 0, 1, 1, "",
+         [](int, int x, int) { return x % 4 == 0; }},
+    };
+    for (const Expected& expected : cases) {
+        SCOPED_TRACE(expected.file);
+        const MessageListing listing = listingOf(dataFile(expected.file));
+        ASSERT_EQ(listing.messages.size(), 1u);
+        EXPECT_EQ(listing.messages[0].text, expected.text);
+        ASSERT_EQ(listing.items.size(), 1u);
+        const FoundItem& item = listing.items[0];
+        EXPECT_EQ(item.element, expected.element);
+        EXPECT_EQ(item.firstPart, expected.firstPart);
+        EXPECT_EQ(item.lastPart, expected.lastPart);
+        ASSERT_TRUE(item.artwork);
+        const Artwork& art = *item.artwork;
+        ASSERT_EQ(art.width, expected.width);
+        ASSERT_EQ(art.height, expected.height);
+        ASSERT_EQ(static_cast<int>(art.frames.size()), expected.frames);
+        EXPECT_EQ(art.kind, expected.frames > 1 ? DocumentKind::Animation : DocumentKind::Picture);
+        EXPECT_EQ(art.zZ, expected.zZ);
+        int wrong = 0;
+        for (int f = 0; f < expected.frames; ++f) {
+            for (int y = 0; y < art.height; ++y) {
+                for (int x = 0; x < art.width; ++x) {
+                    wrong += art.isSet(f, x, y) != expected.set(f, x, y);
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+    }
+}
+
+// A SUBMIT of one message with a Small Picture element and nothing else, its picture data cut
+// to `pictureOctets` and the lengths set to match.
+std::string smallPictureSubmit(int pictureOctets) {
+    char line[400];
+    std::snprintf(line, sizeof line, "41000B919730071234F50004%02X%02X11%02X00", pictureOctets + 4,
+                  pictureOctets + 3, pictureOctets + 1);
+    return line + std::string(pictureOctets * 2, 'F') + "\n";
+}
+
+TEST(MessageListing, RefusesWhatItCannotRead) {
+    const std::string firstOfTwo = "0041000B919730071234F500040A0500032A020111020000\n";
+    const struct {
+        std::string listing;
+        const char* reason;
+    } cases[] = {
+        {"AT+CMGL=4\n^RSSI: 12\n+CMGL: 1,1,,3\n0100zz\nOK\n", "line 4: \"zz\" is not hexadecimal"},
+        {"\n0041000B9\n", "line 2: an odd number of hexadecimal digits"},
+        {"+CMGL: 1,1,,99\n" + smallPictureSubmit(32),
+         "line 2: holds 49 octets, not the TPDU of 99"},
+        {"0100\n", "line 1: is no whole SMS-DELIVER or SMS-SUBMIT TPDU"},
+        {smallPictureSubmit(10), "message 1, part 1: the Small Picture (IEI 0x11) is cut short"},
+        {firstOfTwo, "message 1 (reference 42) lacks part 2 of 2"},
+        {"0041000B919730071234F500040605140A01FFFF\n",
+         "line 1: the user data header runs past its end"},
+        {"0041000B919730071234F500040D0C140A01002000060000081000\n",
+         "message 1, part 1: the Extended Object of 32 octets runs past the last part"},
+        {"0041000B919730071234F500040D0C130103120700010"
+         "4FFFFFFFF\n",
+         "message 1, part 1: the User Prompt Indicator announces 3 objects, 1 follow it"},
+        {"0041000B919730071234F500040A0916070000048141"
+         "0005\n",
+         "message 1, part 1: the compressed stream of the Compression Control (IEI 0x16) is "
+         "damaged"},
+    };
+    for (const auto& refused : cases) {
+        SCOPED_TRACE(refused.listing);
+        EXPECT_EQ(errorOf(refused.listing).rfind(refused.reason, 0), 0u)
+            << errorOf(refused.listing);
+    }
+    EXPECT_EQ(listingOf(text(smallPictureSubmit(32))).items.size(), 1u);
+}
+
+// Wireshark's SMS dissector as a second reader of the user data: the text it finds in each TPDU
+// of a listing, the SMSC part left out, joined.
+std::string tsharkText(const std::string& file) {
+    const std::string folder = ::testing::TempDir();
+    std::ifstream in(std::string(TEST_DATA_DIR) + "/messages/" + file);
+    std::string joined;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+            continue;
+        }
+        const std::size_t smsc = 2 + 2 * std::stoul(line.substr(0, 2), nullptr, 16);
+        std::ofstream dump(folder + "tpdu.txt");
+        dump << "0000";
+        for (std::size_t i = smsc; i + 1 < line.size(); i += 2) {
+            dump << ' ' << line.substr(i, 2);
+        }
+        dump << '\n';
+        dump.close();
+        const std::string command =
+            "{ text2pcap -q -l 147 " + folder + "tpdu.txt " + folder + "tpdu.pcap && tshark -r " +
+            folder +
+            "tpdu.pcap -o 'uat:user_dlts:\"User 0 (DLT=147)\",\"gsm_sms\",\"0\",\"\",\"0\",\"\"' " +
+            "-T fields -e gsm_sms.sms_text; } 2>/dev/null";
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr) {
+            return "(tshark did not start)";
+        }
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            joined += buffer;
+        }
+        pclose(pipe);
+        if (!joined.empty() && joined.back() == '\n') {
+            joined.pop_back();
+        }
+    }
+    return joined;
+}
+
+TEST(MessageListing, TextAroundPicturesAgreesWithWireshark) {
+    for (const char* file : {"small-picture-cmgl-lowercase.pdu", "large-animation-7bit-text.pdu",
+                             "prompt-strips-ucs2.pdu"}) {
+        SCOPED_TRACE(file);
+        const MessageListing listing = listingOf(dataFile(file));
+        ASSERT_EQ(listing.messages.size(), 1u);
+        EXPECT_EQ(listing.messages[0].text, tsharkText(file));
+    }
+}
+
+} // namespace
