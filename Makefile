@@ -51,7 +51,8 @@ bench: deps
 # fuzz/corpus-run/NAME, the committed seeds stay as they are. An input that crashes a target is
 # kept in FUZZ_DIR/crashes/ and fails the run. Inputs grow up to the longest file the reader
 # takes, beyond libFuzzer's default of 4,096 bytes: a little past the largest animation (24,581
-# bytes) for decode, so that trailing bytes come too, and the import's limit of 64 KiB for bmp.
+# bytes) for decode, so that trailing bytes come too, and the import's limit of 64 KiB for bmp;
+# thumbnail takes the size in one byte before the file.
 fuzz: deps
 	@if ! command -v clang++ >/dev/null; then echo "fuzz: clang++ is not installed"; exit 1; fi; \
 	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -60,7 +61,8 @@ fuzz: deps
 	for program in $(FUZZ_DIR)/fuzz/fuzz_*; do \
 		name=$$(basename $$program); name=$${name#fuzz_}; \
 		mkdir -p fuzz/corpus-run/$$name $(FUZZ_DIR)/crashes; \
-		case $$name in decode) max_len=24600;; bmp) max_len=65536;; *) max_len=4096;; esac; \
+		case $$name in decode) max_len=24600;; bmp) max_len=65536;; thumbnail) max_len=24601;; \
+			*) max_len=4096;; esac; \
 		$$program -max_total_time=$(FUZZ_SECONDS) -runs=$(FUZZ_RUNS) -max_len=$$max_len \
 			-print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_DIR)/crashes/$$name- \
