@@ -28,11 +28,12 @@ void appendChunk(Bytes& out, const char (&type)[5], const Bytes& data) {
     appendBigEndian(out, static_cast<std::uint32_t>(crc));
 }
 
-// The zlib stream of `raw` at the default level: the best one takes five times as long on a busy
-// pattern, for a few bytes. The rows of a 1024 x 1024 thumbnail fit one call of deflate.
+// The zlib stream of `raw` at zlib's fastest level: on the filtered rows it takes a third of the
+// time of the default level, for a PNG of some 1.5 times the size. The rows of a 1024 x 1024
+// thumbnail fit one call of deflate.
 std::optional<Bytes> compressed(const Bytes& raw) {
     z_stream stream{};
-    if (deflateInit(&stream, Z_DEFAULT_COMPRESSION) != Z_OK) {
+    if (deflateInit(&stream, Z_BEST_SPEED) != Z_OK) {
         return std::nullopt;
     }
     Bytes out(deflateBound(&stream, static_cast<uLong>(raw.size())));
@@ -54,15 +55,22 @@ std::optional<Bytes> encodePng(const GreyImage& image) {
     Bytes header;
     appendBigEndian(header, static_cast<std::uint32_t>(image.width));
     appendBigEndian(header, static_cast<std::uint32_t>(image.height));
-    header.insert(header.end(),
-                  {8, 0, 0, 0, 0}); // 8 bits, greyscale, deflate, no filter, no interlace
+    // 8 bits, greyscale, deflate, the five standard row filters, no interlacing.
+    header.insert(header.end(), {8, 0, 0, 0, 0});
 
-    Bytes rows;
-    rows.reserve((static_cast<std::size_t>(image.width) + 1) * image.height);
+    // Every row is filtered as "Up", the difference to the row above (the first one to a row of
+    // zeros): the rows a cell of several pixels repeats become zeros, which zlib packs fastest.
+    constexpr std::uint8_t kFilterUp = 2;
+    const std::size_t width = static_cast<std::size_t>(image.width);
+    Bytes rows((width + 1) * image.height);
+    std::uint8_t* out = rows.data();
     for (int y = 0; y < image.height; ++y) {
-        rows.push_back(0); // filter type None
-        const auto first = image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width;
-        rows.insert(rows.end(), first, first + image.width);
+        const std::uint8_t* row = image.pixels.data() + y * width;
+        const std::uint8_t* above = y > 0 ? row - width : nullptr;
+        *out++ = kFilterUp;
+        for (std::size_t x = 0; x < width; ++x) {
+            *out++ = static_cast<std::uint8_t>(above != nullptr ? row[x] - above[x] : row[x]);
+        }
     }
     const std::optional<Bytes> data = compressed(rows);
     if (!data) {
