@@ -21,20 +21,26 @@ bool isTheLargestScaleThatFits(int scale, int width, int height, int size) {
 } // namespace
 
 // The first byte is the size asked for (1 to 256, which keeps every image small enough for a
-// quick run), the rest a file. Every file the decoder takes gives a PNG that Qt's own reader
-// reads back as the picture's frame 1: black set cells on white, every cell a square of the
-// largest scale that fits the size.
+// quick run), the rest a file. The first-frame decoder takes the files the whole decoder takes,
+// and its thumbnail of each is a PNG that Qt's own reader reads back as the frame 1 the whole
+// decoder sees: black set cells on white, every cell a square of the largest scale that fits.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
     const int thumbnailSize = 1 + data[0];
-    const DecodeResult decoded = decode(std::vector<std::uint8_t>(data + 1, data + size));
+    const std::vector<std::uint8_t> file(data + 1, data + size);
+    const DecodeResult decoded = decode(file);
+    const DecodeResult firstFrame = decodeFirstFrame(file);
     const auto* picture = std::get_if<DecodedPicture>(&decoded);
+    const auto* first = std::get_if<DecodedPicture>(&firstFrame);
+    if ((picture == nullptr) != (first == nullptr)) {
+        std::abort();
+    }
     if (picture == nullptr) {
         return 0;
     }
-    const auto png = encodePng(thumbnailImage(*picture, thumbnailSize));
+    const auto png = encodePng(thumbnailImage(*first, thumbnailSize));
     if (!png) {
         std::abort();
     }

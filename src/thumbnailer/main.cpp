@@ -38,11 +38,13 @@ int main(int argc, char** argv) {
     }
     const auto& request = std::get<ThumbnailRequest>(parsed);
 
-    const auto bytes = readFileStart(request.input, kLargestFileBytes);
+    // Nothing after frame 1 of the largest animation matters to a thumbnail.
+    constexpr std::size_t kFirstFrameBytes = kAnimationHeaderBytes + kMaxWidth / 8 * kMaxHeight;
+    const auto bytes = readFileStart(request.input, kFirstFrameBytes);
     if (!bytes) {
         fail("cannot read " + request.input);
     }
-    const DecodeResult decoded = decode(*bytes);
+    const DecodeResult decoded = decodeFirstFrame(*bytes);
     const auto* picture = std::get_if<DecodedPicture>(&decoded);
     if (picture == nullptr) {
         fail(request.input + " is no Mosaikon picture or animation");
