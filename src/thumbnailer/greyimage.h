@@ -15,5 +15,6 @@ struct GreyImage {
 };
 
 // The image as the bytes of a PNG file: greyscale of 8 bits, no interlacing, every row
-// filtered as "Up", one compressed data chunk. Nothing when zlib cannot compress it (out of memory).
+// filtered as "Up", one compressed data chunk. Nothing when zlib cannot compress it (out of
+// memory).
 std::optional<std::vector<std::uint8_t>> encodePng(const GreyImage& image);
