@@ -54,7 +54,8 @@ bench: deps
 # takes, beyond libFuzzer's default of 4,096 bytes: a little past the largest animation (24,581
 # bytes) for decode and the viewer modules, so that trailing bytes come too; the import's limit
 # of 64 KiB for bmp; 16 KiB for image, room for small animations in every format Qt reads; 64 KiB
-# for messages, room for a listing of some hundred parts.
+# for messages, room for a listing of some hundred parts; thumbnail takes the size in one byte
+# before the file.
 fuzz: deps
 	@if ! command -v clang++ >/dev/null; then echo "fuzz: clang++ is not installed"; exit 1; fi; \
 	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -63,7 +64,8 @@ fuzz: deps
 	for program in $(FUZZ_DIR)/fuzz/fuzz_*; do \
 		name=$$(basename $$program); name=$${name#fuzz_}; \
 		mkdir -p fuzz/corpus-run/$$name $(FUZZ_DIR)/crashes; \
-		case $$name in decode|pixbufloader|qtplugin) max_len=24600;; bmp|messages) max_len=65536;; image) max_len=16384;; *) max_len=4096;; esac; \
+		case $$name in decode|pixbufloader|qtplugin) max_len=24600;; thumbnail) max_len=24601;; \
+			bmp|messages) max_len=65536;; image) max_len=16384;; *) max_len=4096;; esac; \
 		$$program -max_total_time=$(FUZZ_SECONDS) -runs=$(FUZZ_RUNS) -max_len=$$max_len \
 			-print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_DIR)/crashes/$$name- \

@@ -83,7 +83,11 @@ std::vector<std::uint8_t> encode(const PictureDocument& doc) {
     return out;
 }
 
-DecodeResult decode(const std::vector<std::uint8_t>& bytes) {
+namespace {
+
+// Decodes frames 1 to min(kK, frameLimit) of a file whose header passes the checks; the result's
+// kK counts the frames unpacked.
+DecodeResult decodeFrames(const std::vector<std::uint8_t>& bytes, int frameLimit) {
     if (bytes.empty() || (bytes[0] != kPictureTag && bytes[0] != kAnimationTag)) {
         return DecodeError::Unsupported;
     }
@@ -104,6 +108,7 @@ DecodeResult decode(const std::vector<std::uint8_t>& bytes) {
         return DecodeError::BadHeader;
     }
 
+    picture.kK = std::min(picture.kK, frameLimit);
     const std::size_t frameBytes = static_cast<std::size_t>(rowBytes(picture.MX)) * picture.MY;
     std::vector<std::uint8_t> pixels(picture.kK * frameBytes, 0);
     if (bytes.size() > headerBytes) {
@@ -119,6 +124,16 @@ DecodeResult decode(const std::vector<std::uint8_t>& bytes) {
                     picture.cells.data() + frame * blockCells);
     }
     return picture;
+}
+
+} // namespace
+
+DecodeResult decode(const std::vector<std::uint8_t>& bytes) {
+    return decodeFrames(bytes, kMaxFrames);
+}
+
+DecodeResult decodeFirstFrame(const std::vector<std::uint8_t>& bytes) {
+    return decodeFrames(bytes, 1);
 }
 
 void applyDecoded(PictureDocument& doc, const DecodedPicture& picture) {

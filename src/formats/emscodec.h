@@ -40,6 +40,11 @@ std::vector<std::uint8_t> encode(const PictureDocument& doc);
 // file read as 0: a missing delay is 0 (a stopped preview), missing pixels come out clear.
 DecodeResult decode(const std::vector<std::uint8_t>& bytes);
 
+// Like decode, with the same checks and errors, but frame 1 alone: kK is 1 whatever the file
+// holds. Unpacking the 15 other frames of the largest animation would take half the time a
+// thumbnail's whole process takes.
+DecodeResult decodeFirstFrame(const std::vector<std::uint8_t>& bytes);
+
 // Writes a decoded file into the document in one step: kind, size, frame count, delay (for an
 // animation), the block of cells the file covers, and frame 1 as the current frame. Cells outside
 // the block and frames after kK keep what they held.

@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -50,10 +50,38 @@ WriteOutcome writeInPlace(const std::string& path, const std::vector<std::uint8_
     return {true, {}};
 }
 
-// The file a link leads to, so that the link stays a link; the path itself otherwise.
-std::string followedPath(const std::string& path) {
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The name a chain of links ends in, so that a link stays a link and the file it leads to is
+// replaced, or made when the link leads nowhere yet; the path itself when it is no link. Links
+// within the folders on the way need no following: the rename happens in the last folder.
+std::optional<std::string> followedPath(const std::string& path) {
+    constexpr int kMostLinks = 40; // as many as the system follows in one path
+    std::string current = path;
+    for (int link = 0; link < kMostLinks; ++link) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
+        if (length < 0) {
+            return current;
+        }
+        if (length == sizeof target) {
+            errno = ENAMETOOLONG;
+            return std::nullopt;
+        }
+        const std::string next(target, static_cast<std::size_t>(length));
+        current = next[0] == '/' ? next : folderOf(current) + next;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+bool syncFolder(const std::string& folder) {
+    const Descriptor opened(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return opened.get() >= 0 && ::fsync(opened.get()) == 0;
 }
 
 mode_t newFileMode() {
@@ -64,11 +92,14 @@ mode_t newFileMode() {
 
 WriteOutcome replaceRegular(const std::string& path, const std::vector<std::uint8_t>& bytes,
                             Durability durability) {
-    const std::string target = followedPath(path);
-    const std::size_t slash = target.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::optional<std::string> followed = followedPath(path);
+    if (!followed) {
+        return failure();
+    }
+    const std::string& target = *followed;
+    const std::string folder = folderOf(target);
+    // Cut short, the temporary name stays within the longest name a folder takes (255 bytes).
+    const std::string name = target.substr(folder.size(), 200);
     std::string temporary = folder + "." + name + ".XXXXXX";
 
     struct stat old {};
@@ -82,17 +113,23 @@ WriteOutcome replaceRegular(const std::string& path, const std::vector<std::uint
         ::unlink(temporary.c_str());
         return outcome;
     };
+    // Root replacing someone else's file leaves it theirs; anyone else cannot, and need not. The
+    // owner comes first: changing it clears the set-user and set-group bits the mode may hold.
+    if (exists) {
+        static_cast<void>(::fchown(file.get(), old.st_uid, old.st_gid));
+    }
     if (::fchmod(file.get(), exists ? old.st_mode & 07777 : newFileMode()) != 0) {
         return fail();
-    }
-    if (exists) {
-        // Root replacing someone else's file leaves it theirs; anyone else cannot, and need not.
-        static_cast<void>(::fchown(file.get(), old.st_uid, old.st_gid));
     }
     if (!writeAll(file.get(), bytes) ||
         (durability == Durability::Synced && ::fsync(file.get()) != 0) ||
         ::close(file.release()) != 0 || ::rename(temporary.c_str(), target.c_str()) != 0) {
         return fail();
+    }
+    // The new name lives in the folder: until the folder is on the disk, a power cut can still
+    // bring back the old file, or no file at all.
+    if (durability == Durability::Synced && !syncFolder(folder)) {
+        return failure();
     }
     return {true, {}};
 }

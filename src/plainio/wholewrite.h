@@ -9,14 +9,15 @@ struct WriteOutcome {
     std::string reason; // what the system said, when not written
 };
 
-// Whether the new file is flushed to the disk before it takes the old one's place. A thumbnail,
-// made again whenever it is missing, need not be; a user's converted file should.
+// Whether the new file, and then its folder, are flushed to the disk before the call returns. A
+// thumbnail, made again whenever it is missing, need not be; a user's converted file should.
 enum class Durability { Cached, Synced };
 
 // Writes `bytes` to `path`, whole or not at all, and never destroys what it did not write:
 // - a regular file (or a new name) is written as a temporary file in the same folder, then
-//   renamed over it; the old file stays whole until then, and keeps its permissions. A link to a
-//   regular file replaces the file it leads to and stays a link;
+//   renamed over it; the old file stays whole until then, and keeps its owner and permissions.
+//   A link to a regular file replaces the file it leads to and stays a link; a link that leads
+//   nowhere yet gets that file made;
 // - anything else that exists (a device, a FIFO, a link to one) is written in place and never
 //   removed; a FIFO that nobody reads fails at once instead of waiting;
 // - on a failure only the temporary file made here is removed.

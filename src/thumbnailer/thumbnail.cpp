@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr char kBlack = 0;
-constexpr char kWhite = static_cast<char>(255);
+constexpr std::uint8_t kBlack = 0;
+constexpr std::uint8_t kWhite = 255;
 
 } // namespace
 
@@ -15,13 +15,13 @@ int thumbnailScale(int width, int height, int size) {
 }
 
 GreyImage thumbnailImage(const DecodedPicture& picture, int size) {
-    const int scale = thumbnailScale(picture.MX, picture.MY, size);
+    const int scale = thumbnailScale(picture.MX, picture.MY, std::min(size, kLargestThumbnailSize));
     GreyImage image;
     image.width = picture.MX * scale;
     image.height = picture.MY * scale;
-    image.pixels = QByteArray(static_cast<qsizetype>(image.width) * image.height, kWhite);
+    image.pixels.assign(static_cast<std::size_t>(image.width) * image.height, kWhite);
     for (int y = 1; y <= picture.MY; ++y) {
-        char* firstRow = image.row((y - 1) * scale);
+        std::uint8_t* firstRow = image.row((y - 1) * scale);
         for (int x = 1; x <= picture.MX; ++x) {
             if (isSet(picture.cellAt(1, x, y))) {
                 std::memset(firstRow + (x - 1) * scale, kBlack, static_cast<std::size_t>(scale));

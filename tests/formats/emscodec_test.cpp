@@ -110,6 +110,13 @@ TEST(EmsCodec, RandomDocumentsRoundTrip) {
         EXPECT_EQ(target->zZ, animation ? source->zZ : 77);
         EXPECT_EQ(target->k, 1);
         EXPECT_EQ(encode(*target), bytes);
+        // The first frame alone: the same cells as frame 1 of the whole file.
+        const DecodeResult firstResult = decodeFirstFrame(bytes);
+        const DecodedPicture& first = decoded(firstResult);
+        EXPECT_EQ(first.kK, 1);
+        EXPECT_EQ(first.cells, std::vector<Cell>(picture.cells.begin(),
+                                                 picture.cells.begin() + first.cells.size()));
+        EXPECT_EQ(first.cells.size(), picture.cells.size() / source->kK);
 
         const int blockWidth = 8 * rowLength;
         int mismatches = 0;
@@ -151,6 +158,9 @@ TEST(EmsCodec, BadFilesGiveTheirError) {
         const DecodeResult result = decode(c.bytes);
         ASSERT_TRUE(std::holds_alternative<DecodeError>(result)) << testing::PrintToString(c.bytes);
         EXPECT_EQ(std::get<DecodeError>(result), c.error) << testing::PrintToString(c.bytes);
+        const DecodeResult first = decodeFirstFrame(c.bytes);
+        ASSERT_TRUE(std::holds_alternative<DecodeError>(first)) << testing::PrintToString(c.bytes);
+        EXPECT_EQ(std::get<DecodeError>(first), c.error) << testing::PrintToString(c.bytes);
     }
 }
 
