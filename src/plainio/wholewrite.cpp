@@ -116,7 +116,8 @@ WriteOutcome replaceRegular(const std::string& path, const std::vector<std::uint
     // Root replacing someone else's file leaves it theirs; anyone else cannot, and need not. The
     // owner comes first: changing it clears the set-user and set-group bits the mode may hold.
     if (exists) {
-        static_cast<void>(::fchown(file.get(), old.st_uid, old.st_gid));
+        const bool ownerKept = ::fchown(file.get(), old.st_uid, old.st_gid) == 0;
+        static_cast<void>(ownerKept);
     }
     if (::fchmod(file.get(), exists ? old.st_mode & 07777 : newFileMode()) != 0) {
         return fail();
@@ -138,8 +139,10 @@ WriteOutcome replaceRegular(const std::string& path, const std::vector<std::uint
 
 WriteOutcome writeWholeOrNothing(const std::string& path, const std::vector<std::uint8_t>& bytes,
                                  Durability durability) {
-    static const bool sizeLimitIsAnError = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
-    static_cast<void>(sizeLimitIsAnError);
+    // A size limit and a reader that went away become write errors, not the end of the process.
+    static const bool failuresAreErrors =
+        std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && std::signal(SIGPIPE, SIG_IGN) != SIG_ERR;
+    static_cast<void>(failuresAreErrors);
 
     struct stat status {};
     if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {

@@ -21,7 +21,7 @@ enum class Durability { Cached, Synced };
 // - anything else that exists (a device, a FIFO, a link to one) is written in place and never
 //   removed; a FIFO that nobody reads fails at once instead of waiting;
 // - on a failure only the temporary file made here is removed.
-// A file-size limit (RLIMIT_FSIZE) is a write error, not the end of the process: the first call
-// ignores SIGXFSZ for the rest of the process.
+// A file-size limit (RLIMIT_FSIZE) or a FIFO whose reader goes away is a write error, not the end
+// of the process: the first call ignores SIGXFSZ and SIGPIPE for the rest of the process.
 WriteOutcome writeWholeOrNothing(const std::string& path, const std::vector<std::uint8_t>& bytes,
                                  Durability durability);
