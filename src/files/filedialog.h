@@ -25,8 +25,8 @@ struct FileDialogResult {
 
 // Shows the open dialog (mode Open, several files allowed) or the save dialog (mode Save, which
 // itself asks before it returns an existing file) through the prompts. `folder` is where the
-// dialog opens (an empty one means the user's pictures folder, or the home folder without one) and on return holds the folder of
-// the chosen files, or nothing after a cancel. A confirmed choice also makes that folder the
-// process's current folder.
+// dialog opens (an empty one means the user's pictures folder, or the home folder without one) and
+// on return holds the folder of the chosen files, or nothing after a cancel. A confirmed choice
+// also makes that folder the process's current folder.
 FileDialogResult fileDialog(FileDialogMode mode, std::string& folder,
                             const FileFilterTable& filters, Prompts& prompts);
