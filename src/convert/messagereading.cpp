@@ -1,5 +1,6 @@
 #include "messagereading.h"
 
+#include "editorlimits.h"
 #include "messagelisting.h"
 #include "refusal.h"
 
@@ -73,14 +74,7 @@ Artwork readMessageListing(const std::string& path, const std::vector<std::uint8
         const Artwork& artwork = *item.artwork;
         const std::string where =
             path + ": the " + item.element + " in message " + std::to_string(item.message);
-        if (artwork.width > kMaxWidth || artwork.height > kMaxHeight) {
-            throw Refusal(where + " is " + std::to_string(artwork.width) + " x " +
-                          std::to_string(artwork.height) + "; Mosaikon holds at most 128 x 96");
-        }
-        if (artwork.frames.size() > static_cast<std::size_t>(kMaxFrames)) {
-            throw Refusal(where + " has " + std::to_string(artwork.frames.size()) +
-                          " frames; Mosaikon holds at most 16");
-        }
+        requireEditorSize(artwork, where);
         return artwork;
     }
     throw Refusal(path + ": holds no picture or animation");

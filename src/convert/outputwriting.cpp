@@ -1,5 +1,6 @@
 #include "outputwriting.h"
 
+#include "editorlimits.h"
 #include "filekind.h"
 #include "imagewriting.h"
 #include "messagewriting.h"
@@ -10,19 +11,8 @@ namespace {
 // The delay a new animation gets in the editor, for a picture written as an animation.
 constexpr int kNewAnimationDelay = 16;
 
-void requireEditorSize(const Artwork& artwork, const std::string& path) {
-    if (artwork.width > kMaxWidth || artwork.height > kMaxHeight) {
-        throw Refusal(path + ": the picture is " + std::to_string(artwork.width) + " x " +
-                      std::to_string(artwork.height) + "; Mosaikon holds at most 128 x 96");
-    }
-    if (artwork.frames.size() > static_cast<std::size_t>(kMaxFrames)) {
-        throw Refusal(path + ": the animation has " + std::to_string(artwork.frames.size()) +
-                      " frames; Mosaikon holds at most 16");
-    }
-}
-
 std::vector<std::uint8_t> mosaikonFile(Artwork artwork, const std::string& path, bool animation) {
-    requireEditorSize(artwork, path);
+    requireEditorSize(artwork, path + ": the input");
     if (!animation && artwork.kind == DocumentKind::Animation) {
         throw Refusal(path + ": an animation is kept as .ema, not .ems");
     }

@@ -142,12 +142,16 @@ void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
     }
 }
 
+void MainWindow::openFile(const QString& givenPath) {
+    replaceDocument([&] { return openDocument(*doc_, prompts_, givenPath); });
+}
+
 // The preview rests while the command asks and reads, and then runs at the speed of whatever
 // document the command leaves.
-void MainWindow::openFile(const QString& givenPath) {
+void MainWindow::replaceDocument(const std::function<OpenOutcome()>& open) {
     const std::string fileBefore = doc_->fileName;
     setPreviewInterval(0);
-    if (openDocument(*doc_, prompts_, givenPath) == OpenOutcome::Loaded) {
+    if (open() == OpenOutcome::Loaded) {
         preview_->clear();
         redrawField();
         showTitle();
@@ -189,16 +193,7 @@ void MainWindow::openPath(const QString& path) {
 }
 
 void MainWindow::openImageFile(const QString& path) {
-    const std::string fileBefore = doc_->fileName;
-    setPreviewInterval(0);
-    if (openImage(*doc_, prompts_, path) == OpenOutcome::Loaded) {
-        preview_->clear();
-        redrawField();
-        showTitle();
-    } else {
-        showTitleIfSavedMeanwhile(fileBefore);
-    }
-    setPreviewInterval(previewIntervalMs(*doc_));
+    replaceDocument([&] { return openImage(*doc_, prompts_, path); });
 }
 
 void MainWindow::newPictureCommand() {

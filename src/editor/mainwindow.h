@@ -4,11 +4,13 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 struct PictureDocument;
 class Prompts;
+enum class OpenOutcome;
 enum class SaveOutcome;
 class HelpWindow;
 class LogoWindow;
@@ -69,6 +71,8 @@ private:
     void openFile(const QString& givenPath);
     void importBmpFile(const QString& givenPath);
     void openImageFile(const QString& path);
+    // Runs a command that may load a new document, and shows what it leaves.
+    void replaceDocument(const std::function<OpenOutcome()>& open);
     void showTitleIfWritten(SaveOutcome outcome);
     void showTitleIfSavedMeanwhile(const std::string& fileBefore);
     // Frame commands answer "Только для анимации" for a picture; true when they did.
