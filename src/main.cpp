@@ -20,6 +20,16 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
+// Qt takes its wayland plugin whenever WAYLAND_DISPLAY is set, also inside an X11 session, and
+// Wayland leaves no window where the program puts it: the splash would not be centred, nor the
+// help window beside the main window. With an X display at hand the program runs there, through
+// XWayland on a Wayland desktop. A platform the user names, here or by -platform, is kept.
+void preferXWhereReachable() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
 void nameProgram() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOSAIKON_VERSION));
@@ -38,6 +48,7 @@ int main(int argc, char** argv) {
     }
 
     Q_INIT_RESOURCE(resources);
+    preferXWhereReachable();
     QApplication app(argc, argv);
     nameProgram();
     setApplicationIdentity();

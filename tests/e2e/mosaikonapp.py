@@ -52,7 +52,9 @@ class MosaikonApp:
         self._log = None
         self.main_window = None
 
-    def launch(self, *arguments):
+    def launch(self, *arguments, **environment_changes):
+        """Starts the program on the server's display with the xcb platform; a keyword argument
+        sets that environment variable instead, or, given None, leaves it unset."""
         home = os.path.join(self.folder, "home")
         runtime = os.path.join(self.folder, "runtime")
         os.makedirs(home)
@@ -60,6 +62,8 @@ class MosaikonApp:
         environment = self.server.environment()
         environment.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                            XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
+        environment.update(environment_changes)
+        environment = {name: value for name, value in environment.items() if value is not None}
         self._log = open(os.path.join(self.folder, "mosaikon.log"), "wb")
         self.process = subprocess.Popen([BINARY, *arguments], cwd=self.folder, env=environment,
                                         stdin=subprocess.DEVNULL, stdout=self._log,
