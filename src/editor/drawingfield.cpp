@@ -4,7 +4,6 @@
 #include "pen.h"
 #include "picturedocument.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -263,7 +262,6 @@ void DrawingField::describeCursor() {
     if (description == accessibleDescription()) {
         return;
     }
+    // Qt sends the change on to a screen reader.
     setAccessibleDescription(description);
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
 }

@@ -58,6 +58,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     client->setObjectName("client");
     setCentralWidget(client);
     addDesignMenus(*menuBar());
+    addMenuBarKey(*menuBar(), *this);
     createControls(client);
     connectCommands();
     new PhysicalKeyShortcuts(this);

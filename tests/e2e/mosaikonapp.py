@@ -100,10 +100,10 @@ class MosaikonApp:
         self.main_window = self.wait_until(main_window, "the main window")
         return self.main_window
 
-    def start(self, *arguments):
+    def start(self, *arguments, **environment_changes):
         """Launches the program, sends the splash away with a key and waits for the main
         window."""
-        self.launch(*arguments)
+        self.launch(*arguments, **environment_changes)
         splash = self.wait_for_splash()[0]
         self.server.focus(splash)
         self.server.key("space")
