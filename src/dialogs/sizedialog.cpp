@@ -3,6 +3,7 @@
 #include "arrowkeyscrollbar.h"
 #include "labelnumber.h"
 #include "picturedocument.h"
+#include "wholepixels.h"
 #include "windowlook.h"
 
 #include <QFontDatabase>
@@ -164,9 +165,8 @@ void SizeDialog::drawSizePreview() {
 void SizeDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    // At a device pixel ratio above 1 each dot grows to a whole block of device pixels, unblurred.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(kPreviewArea, preview_);
+    // Each dot a whole block of device pixels at any scale, unblurred.
+    drawWholePixels(painter, kPreviewArea, preview_, palette().color(QPalette::Window));
 }
 
 QSize SizeDialog::chosenSize() const {
