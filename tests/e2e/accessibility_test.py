@@ -1,11 +1,9 @@
-"""The program as a screen reader sees it, through the AT-SPI tree on a private D-Bus session:
-every control of the main window, the two dialogs and the help window has a role and a name;
-the drawing field's cursor is announced; F10 opens the menu and Esc closes the help window."""
+"""The program as a screen reader sees it, in the AT-SPI tree on a private D-Bus session."""
 
 import os
 import sys
 
-# AT-SPI lives on the session bus, so the test runs on one of its own, ended with it.
+# AT-SPI lives on the session bus: the test runs on a bus of its own, which ends with it.
 if os.environ.get("MOSAIKON_PRIVATE_BUS") != "1":
     os.environ["MOSAIKON_PRIVATE_BUS"] = "1"
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, "-B", *sys.argv])
@@ -16,28 +14,60 @@ from gi.repository import GLib  # noqa: E402
 import mosaikonapp  # noqa: E402
 from mosaikonapp import MosaikonTestCase  # noqa: E402
 
-SIZE_BUTTON = (288 + 14, 14)  # Command1_7
-NEW_ANIMATION_BUTTON = (32 + 14, 14)  # Command1_1
-FRAMES_BUTTON = (320 + 14, 14)  # Command1_8
-TABS_TO_FIELD = 12
-# Boxes that only group other controls; the user never reaches them.
-GROUPING_ROLES = {pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL}
+BUTTONS = {"new animation": (46, 14), "size": (302, 14), "frames": (334, 14)}
+DESCRIPTION = "object:property-change:accessible-description"
 
 
 class ScreenReader(MosaikonTestCase):
-    def setUp(self):
-        super().setUp()
-        # Listening before the program starts, so that it knows from the start to tell.
-        self.heard = []
-        pyatspi.Registry.registerEventListener(
-            self.hear, "object:property-change:accessible-description")
-        self.addCleanup(pyatspi.Registry.deregisterEventListener, self.hear,
-                        "object:property-change:accessible-description")
+    def test_windows_named_keys_and_the_cursor_heard(self):
+        heard = []
+
+        def listener(event):
+            if event.source.name == "Поле рисования":
+                heard.append(event.source.description)
+
+        # Listening before the program starts, so that it tells from the start.
+        pyatspi.Registry.registerEventListener(listener, DESCRIPTION)
+        self.addCleanup(pyatspi.Registry.deregisterEventListener, listener, DESCRIPTION)
         self.app.start(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 
-    def hear(self, event):
-        if event.source.name == "Поле рисования":
-            self.heard.append(event.source.description)
+        self.app.shortcut(*["Tab"] * 12)  # through the toolbar to the field
+        self.pump(lambda: True, "the field's first description")
+        heard.clear()
+        for key, said in [("Right", "строка 1, столбец 2: пусто"),
+                          ("Down", "строка 2, столбец 2: пусто"),
+                          ("space", "строка 2, столбец 2: закрашена"),
+                          ("BackSpace", "строка 2, столбец 2: пусто")]:
+            self.server.key(key)
+            self.pump(lambda: heard, f"an announcement after {key}")
+            self.assertEqual(heard, [said])
+            heard.clear()
+
+        # Every shown control of each window has a role and a name; boxes that only group
+        # controls (fillers) need none.
+        def click(button):
+            return lambda: self.app.click_client(*BUTTONS[button])
+
+        for name, opening, role in [
+                ("Mosaikon", [], pyatspi.ROLE_FRAME),
+                ("Справка", [lambda: self.app.shortcut("F1")], pyatspi.ROLE_FRAME),
+                ("Выберите размер изображения", [click("size")], pyatspi.ROLE_DIALOG),
+                ("Параметры анимации",
+                 [click("new animation"), lambda: self.app.answer("Создание новой анимации", "Нет"),
+                  click("frames")], pyatspi.ROLE_DIALOG)]:
+            for step in opening:
+                step()
+            window = self.pump(lambda: self.window(name), f"'{name}' in the tree")
+            self.assertEqual(window.getRole(), role, name)
+            self.assertEqual(unnamed_controls(window), [], name)
+            if opening:
+                self.server.key("Escape")  # closes the help window too
+                self.pump(lambda: not showing(window), f"Esc to close '{name}'")
+
+        menu = self.window("Mosaikon")[1][0][0]  # the menu bar's first menu
+        self.app.shortcut("F10")
+        self.pump(lambda: showing(menu), "F10 to open the first menu")
+        self.server.key("Escape", "Escape")
 
     def pump(self, condition, what):
         """Lets AT-SPI's events in until `condition` holds."""
@@ -50,77 +80,31 @@ class ScreenReader(MosaikonTestCase):
 
         return self.app.wait_until(pumped, what)
 
-    def window(self, name):
-        def found():
-            for application in pyatspi.Registry.getDesktop(0):
-                if application is None or application.name != "Mosaikon":
-                    continue
+    @staticmethod
+    def window(name):
+        for application in pyatspi.Registry.getDesktop(0):
+            if application is not None and application.name == "Mosaikon":
                 for window in application:
-                    if window.name == name and window.getState().contains(
-                            pyatspi.STATE_SHOWING):
+                    if window.name == name and showing(window):
                         return window
-            return None
+        return None
 
-        return self.pump(found, f"'{name}' in the AT-SPI tree")
 
-    def unnamed_controls(self, window):
-        """The shown controls under `window` without a role or a name, as 'role path'."""
-        missing = []
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
 
-        def visit(node, path):
-            if not node.getState().contains(pyatspi.STATE_SHOWING):
-                return
-            role = node.getRole()
-            where = f"{path}/{node.getRoleName()}"
-            if role in (pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_INVALID) or (
-                    role not in GROUPING_ROLES and not node.name):
-                missing.append(where)
-            for child in node:
-                visit(child, f"{where}:{node.name}")
 
-        visit(window, "")
-        return missing
-
-    def check_window(self, name, role):
-        window = self.window(name)
-        self.assertEqual(window.getRole(), role, name)
-        self.assertEqual(self.unnamed_controls(window), [], name)
-        return window
-
-    def test_every_window_is_named_and_reachable_by_keys(self):
-        self.check_window("Mosaikon", pyatspi.ROLE_FRAME)
-
-        self.app.shortcut("F10")
-        self.pump(lambda: self.window("Mosaikon")[1][0][0].getState().contains(
-            pyatspi.STATE_SHOWING), "F10 to open the first menu")
-        self.server.key("Escape", "Escape")
-
-        self.app.shortcut("F1")
-        help_window = self.check_window("Справка", pyatspi.ROLE_FRAME)
-        self.server.key("Escape")
-        self.pump(lambda: not help_window.getState().contains(pyatspi.STATE_SHOWING),
-                  "Esc to close the help window")
-
-        self.app.click_client(*SIZE_BUTTON)
-        self.check_window("Выберите размер изображения", pyatspi.ROLE_DIALOG)
-        self.server.key("Escape")
-        self.app.click_client(*NEW_ANIMATION_BUTTON)
-        self.app.click_client(*FRAMES_BUTTON)
-        self.check_window("Параметры анимации", pyatspi.ROLE_DIALOG)
-        self.server.key("Escape")
-
-    def test_cursor_moves_and_cell_changes_are_announced(self):
-        self.app.shortcut(*["Tab"] * TABS_TO_FIELD)
-        self.pump(lambda: True, "the description the field starts with")
-        self.heard.clear()
-        said = [("Right", "строка 1, столбец 2: пусто"), ("Down", "строка 2, столбец 2: пусто"),
-                ("space", "строка 2, столбец 2: закрашена"),
-                ("BackSpace", "строка 2, столбец 2: пусто")]
-        for count, (key, description) in enumerate(said, 1):
-            self.server.key(key)
-            self.pump(lambda: len(self.heard) >= count, f"an announcement after {key}")
-            self.assertEqual(self.heard[-1], description)
-        self.assertEqual(len(self.heard), len(said))
+def unnamed_controls(node, path=""):
+    """The shown controls under `node` without a role or a name, as paths of roles."""
+    if not showing(node):
+        return []
+    where = f"{path}/{node.getRoleName()}"
+    role = node.getRole()
+    missing = [where] if role in (pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_INVALID) or (
+        role != pyatspi.ROLE_FILLER and not node.name) else []
+    for child in node:
+        missing += unnamed_controls(child, f"{where}:{node.name}")
+    return missing
 
 
 if __name__ == "__main__":
