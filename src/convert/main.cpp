@@ -39,7 +39,8 @@ int run(const ConvertOptions& options) {
         break;
     }
     const auto bytes = outputBytes(readInput(options), options);
-    const WriteOutcome outcome = writeWholeOrNothing(options.output, bytes, Durability::Synced);
+    const WriteOutcome outcome =
+        writeWholeOrNothing(options.output, bytes, Durability::Synced, LockedFolder::Refuse);
     if (!outcome.written) {
         throw Refusal(options.output + ": cannot be written: " + outcome.reason);
     }

@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
     }
     // A thumbnail is made again whenever it is missing: not syncing it to the disk saves more
     // than all the rest costs.
-    const WriteOutcome outcome = writeWholeOrNothing(request.output, *png, Durability::Cached);
+    const WriteOutcome outcome =
+        writeWholeOrNothing(request.output, *png, Durability::Cached, LockedFolder::Refuse);
     if (!outcome.written) {
         fail("cannot write " + request.output + ": " + outcome.reason);
     }
