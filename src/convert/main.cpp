@@ -19,7 +19,7 @@ int run(const ConvertOptions& options) {
     using Mode = ConvertOptions::Mode;
     switch (options.mode) {
     case Mode::Help:
-        std::fputs(kConvertUsage, stdout);
+        std::fputs(convertHelp().c_str(), stdout);
         return EXIT_SUCCESS;
     case Mode::Version:
         std::printf("mosaikon-convert %s\n", MOSAIKON_VERSION);
