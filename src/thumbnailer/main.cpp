@@ -31,7 +31,7 @@ const char kUsage[] =
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto parsed = parseCommandLine({argv + 1, argv + argc});
+    const auto parsed = parseThumbnailRequest({argv + 1, argv + argc});
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         std::fprintf(stderr, "mosaikon-thumbnailer: %s\n%s", error->problem.c_str(), kUsage);
         return kUsageError;
