@@ -1,5 +1,7 @@
 #include "smssubmit.h"
 
+#include "gsm7.h"
+
 namespace {
 
 constexpr std::uint8_t kSubmit = 0x01;          // TP-MTI
