@@ -1,6 +1,7 @@
 #include "emsmessages.h"
 
 #include "bitmappacking.h"
+#include "extendedobject.h"
 
 #include <algorithm>
 #include <cmath>
@@ -190,13 +191,13 @@ std::optional<EmsProblem> placeExtendedObject(MessageDrafts& drafts, const Artwo
     const auto type = carrier == EmsCarrier::ExtendedBitmap
                           ? ExtendedObjectType::BlackAndWhiteBitmap
                           : ExtendedObjectType::BlackAndWhiteAnimation;
-    const std::vector<std::uint8_t> header{0, // reference number: the message's only object
-                                           octet(length >> 8),
-                                           octet(length),
-                                           0, // control: may be forwarded, no user prompt
-                                           static_cast<std::uint8_t>(type),
-                                           octet(position >> 8),
-                                           octet(position)};
+    ExtendedObjectHeader object;
+    object.reference = 0; // the message's only object
+    object.length = length;
+    object.control = 0; // may be forwarded, no user prompt
+    object.type = static_cast<std::uint8_t>(type);
+    object.position = position;
+    const auto header = writeExtendedObjectHeader(object);
     int sent = 0;
     while (sent < length) {
         const bool first = sent == 0;

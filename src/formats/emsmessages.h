@@ -3,17 +3,13 @@
 #include "artwork.h"
 #include "emselements.h"
 #include "smstext.h"
+#include "userdataheader.h"
 
 #include <cstdint>
 #include <variant>
 #include <vector>
 
 // A picture or an animation, with an optional text, cut into short messages of EMS elements.
-
-struct InformationElement {
-    ElementId id;
-    std::vector<std::uint8_t> data; // without the identifier and length octets
-};
 
 // One message before it becomes a TPDU: its header elements in order (concatenation first) and
 // its part of the text, or of the binary payload (8-bit coding, one octet a "character").

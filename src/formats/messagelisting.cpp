@@ -58,10 +58,10 @@ struct Concatenation {
     int sequence = 1;
 };
 
-std::optional<Concatenation> concatenationOf(const std::vector<HeaderElement>& elements) {
-    for (const HeaderElement& element : elements) {
-        const bool narrow = element.id == id(ElementId::Concatenated8) && element.data.size() == 3;
-        const bool wide = element.id == id(ElementId::Concatenated16) && element.data.size() == 4;
+std::optional<Concatenation> concatenationOf(const std::vector<InformationElement>& elements) {
+    for (const InformationElement& element : elements) {
+        const bool narrow = element.id == ElementId::Concatenated8 && element.data.size() == 3;
+        const bool wide = element.id == ElementId::Concatenated16 && element.data.size() == 4;
         if (!narrow && !wide) {
             continue;
         }
@@ -80,15 +80,15 @@ std::optional<Concatenation> concatenationOf(const std::vector<HeaderElement>& e
 
 enum class NokiaPort { None, Picture, Logo };
 
-NokiaPort nokiaPortOf(const std::vector<HeaderElement>& elements) {
-    for (const HeaderElement& element : elements) {
+NokiaPort nokiaPortOf(const std::vector<InformationElement>& elements) {
+    for (const InformationElement& element : elements) {
         int port = -1;
-        if (element.id == id(ElementId::ApplicationPort16) && element.data.size() == 4) {
+        if (element.id == ElementId::ApplicationPort16 && element.data.size() == 4) {
             port = element.data[0] << 8 | element.data[1];
         }
         // No 8-bit port holds a Nokia port; the reserved 8-bit ports 130 and 138 are read as
         // the low octets of 5506 and 5514.
-        if (element.id == kApplicationPort8 && element.data.size() == 2) {
+        if (id(element.id) == kApplicationPort8 && element.data.size() == 2) {
             port = 0x1500 | element.data[0];
         }
         if (port == kNokiaPicturePort) {
@@ -103,7 +103,7 @@ NokiaPort nokiaPortOf(const std::vector<HeaderElement>& elements) {
 
 struct Part {
     ReceivedMessage message;
-    std::vector<HeaderElement> elements;
+    std::vector<InformationElement> elements;
 };
 
 struct PendingMessage {
@@ -124,10 +124,11 @@ class MessageReader {
 public:
     MessageReader(int number, std::vector<FoundItem>& items) : number_(number), items_(items) {}
 
-    std::optional<ListingError> readPart(int part, const std::vector<HeaderElement>& elements) {
+    std::optional<ListingError> readPart(int part,
+                                         const std::vector<InformationElement>& elements) {
         part_ = part;
-        for (const HeaderElement& element : elements) {
-            if (auto error = readElement(element.id, element.data)) {
+        for (const InformationElement& element : elements) {
+            if (auto error = readElement(id(element.id), element.data)) {
                 return error;
             }
             if (stitchFault_) {
@@ -475,7 +476,7 @@ decodeMessageListing(const std::vector<std::uint8_t>& text) {
             return *error;
         }
         ReceivedMessage& message = std::get<ReceivedMessage>(decoded);
-        auto elements = splitUserDataHeader(message.header);
+        auto elements = decodeUserDataHeader(message.header);
         if (!elements) {
             return ListingError{"line " + std::to_string(tpdu.line) +
                                 ": the user data header runs past its end"};

@@ -127,7 +127,7 @@ bool plausibleSmsc(const std::vector<std::uint8_t>& bytes) {
 
 // A reading whose user data header does not split into whole elements is no reading at all.
 std::optional<ReceivedMessage> withWholeHeader(std::optional<ReceivedMessage> message) {
-    if (message && !splitUserDataHeader(message->header)) {
+    if (message && !decodeUserDataHeader(message->header)) {
         return std::nullopt;
     }
     return message;
