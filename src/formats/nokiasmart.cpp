@@ -2,6 +2,7 @@
 
 #include "bitmappacking.h"
 #include "emselements.h"
+#include "otabitmap.h"
 
 #include <algorithm>
 
@@ -69,4 +70,49 @@ std::vector<std::uint8_t> operatorLogo(const std::array<std::uint8_t, 3>& code,
     const auto bitmap = otaBitmap(artwork);
     logo.insert(logo.end(), bitmap.begin(), bitmap.end());
     return logo;
+}
+
+NokiaPort nokiaPortOf(const std::vector<InformationElement>& elements) {
+    for (const InformationElement& element : elements) {
+        int port = -1;
+        if (element.id == ElementId::ApplicationPort16 && element.data.size() == 4) {
+            port = element.data[0] << 8 | element.data[1];
+        }
+        // No 8-bit port holds a Nokia port; the reserved 8-bit ports 130 and 138 are read as
+        // the low octets of 5506 and 5514.
+        if (element.id == ElementId::ApplicationPort8 && element.data.size() == 2) {
+            port = 0x1500 | element.data[0];
+        }
+        if (port == kNokiaPicturePort) {
+            return NokiaPort::Picture;
+        }
+        if (port == kNokiaOperatorLogoPort) {
+            return NokiaPort::Logo;
+        }
+    }
+    return NokiaPort::None;
+}
+
+std::optional<ListingError> readNokiaPayload(NokiaPort port,
+                                             const std::vector<std::uint8_t>& payload,
+                                             FoundMessage& message, int lastPart,
+                                             std::vector<FoundItem>& items) {
+    const std::string where = "message " + std::to_string(message.number) + ": ";
+    if (port == NokiaPort::Picture) {
+        auto picture = decodeNokiaPictureMessage(payload);
+        if (!picture) {
+            return ListingError{where + "the Nokia picture message is cut short"};
+        }
+        message.text += picture->text;
+        items.push_back({"Nokia picture message (port 5514)", std::move(picture->picture),
+                         message.number, 1, lastPart});
+        return std::nullopt;
+    }
+    auto logo = decodeNokiaOperatorLogo(payload);
+    if (!logo) {
+        return ListingError{where + "the Nokia operator logo is cut short"};
+    }
+    items.push_back({"Nokia operator logo for " + logo->network + " (port 5506)",
+                     std::move(logo->logo), message.number, 1, lastPart});
+    return std::nullopt;
 }
