@@ -24,6 +24,12 @@ enum class ElementId : std::uint8_t {
     CompressionControl = 0x16,
 };
 
+// Octets of a concatenation element's data: reference, part count, part number.
+constexpr int kConcatenationLength = 3;
+
+// The most parts a concatenated message has: its part count is one octet.
+constexpr int kMostMessages = 255;
+
 // The most octets of user data one message carries.
 constexpr int kUserDataOctets = 140;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "artwork.h"
+#include "emsmessages.h"
 #include "hexlisting.h"
 #include "messagelisting.h"
 #include "userdataheader.h"
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 // Nokia Smart Messaging payloads, sent to an application port, and the ports they are read from.
@@ -27,6 +29,11 @@ std::optional<std::array<std::uint8_t, 3>> operatorCode(const std::string& netwo
 // An operator logo: the operator code, then the OTA bitmap.
 std::vector<std::uint8_t> operatorLogo(const std::array<std::uint8_t, 3>& code,
                                        const Artwork& artwork);
+
+// A payload for an application port (16-bit addressing), cut into as many 8-bit messages as it
+// needs, each with the port element and, when more than one, the concatenation element.
+std::variant<std::vector<ShortMessage>, EmsProblem>
+portMessages(std::uint16_t port, const std::vector<std::uint8_t>& payload, int reference);
 
 enum class NokiaPort { None, Picture, Logo };
 

@@ -9,6 +9,9 @@
 // The user data header (3GPP TS 23.040, 9.2.3.24): its length octet, then information elements,
 // each its identifier, its length octet and that many octets.
 
+// Octets an element takes beside its data: its identifier and its length.
+constexpr int kElementOverhead = 2;
+
 struct InformationElement {
     ElementId id;                   // any identifier a header holds, known or not
     std::vector<std::uint8_t> data; // without the identifier and length octets
