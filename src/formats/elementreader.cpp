@@ -180,11 +180,8 @@ ElementReader::readExtendedObject(const std::vector<std::uint8_t>& data) {
         if (data.size() < kExtendedObjectHeaderOctets) {
             return cutShort(ElementId::ExtendedObject);
         }
-        RunningObject object;
-        object.header = readExtendedObjectHeader(data.data());
-        object.length = static_cast<std::size_t>(object.header.length);
-        object.firstPart = part_;
-        object_ = std::move(object);
+        const ExtendedObjectHeader header = readExtendedObjectHeader(data.data());
+        object_ = RunningObject{header, {}, static_cast<std::size_t>(header.length), part_};
         skip = kExtendedObjectHeaderOctets;
     }
     const auto done = collect(object_, data, skip);
@@ -218,11 +215,10 @@ ElementReader::readCompressionControl(const std::vector<std::uint8_t>& data) {
         if (data.size() < kCompressionHeaderOctets) {
             return cutShort(ElementId::CompressionControl);
         }
-        RunningObject stream;
-        stream.header.type = data[0] & 0x0F;
-        stream.length = static_cast<std::size_t>(data[1] << 8 | data[2]);
-        stream.firstPart = part_;
-        compressed_ = std::move(stream);
+        ExtendedObjectHeader method;
+        method.type = data[0] & 0x0F;
+        compressed_ =
+            RunningObject{method, {}, static_cast<std::size_t>(data[1] << 8 | data[2]), part_};
         skip = kCompressionHeaderOctets;
     }
     const auto done = collect(compressed_, data, skip);

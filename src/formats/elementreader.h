@@ -24,7 +24,8 @@ public:
     std::optional<ListingError> finish();
 
 private:
-    // The data of an object that runs on in the elements of the following parts.
+    // The data of an object that runs on in the elements of the following parts. A compressed
+    // stream keeps its method in the header's type.
     struct RunningObject {
         ExtendedObjectHeader header;
         std::vector<std::uint8_t> data;
