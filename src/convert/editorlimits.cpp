@@ -3,11 +3,11 @@
 #include "refusal.h"
 
 void requireEditorSize(const Artwork& artwork, const std::string& what) {
-    if (artwork.width > kMaxWidth || artwork.height > kMaxHeight) {
+    if (artwork.width > kMaxArtworkWidth || artwork.height > kMaxArtworkHeight) {
         throw Refusal(what + " is " + std::to_string(artwork.width) + " x " +
                       std::to_string(artwork.height) + "; Mosaikon holds at most 128 x 96");
     }
-    if (artwork.frames.size() > static_cast<std::size_t>(kMaxFrames)) {
+    if (artwork.frames.size() > static_cast<std::size_t>(kMaxArtworkFrames)) {
         throw Refusal(what + " has " + std::to_string(artwork.frames.size()) +
                       " frames; Mosaikon holds at most 16");
     }
