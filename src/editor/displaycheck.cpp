@@ -24,9 +24,7 @@ QString optionValue(const QStringList& arguments, const QString& name) {
 }
 
 bool x11Answers(const QString& display) {
-    int screen = 0;
-    xcb_connection_t* connection =
-        xcb_connect(display.isEmpty() ? nullptr : display.toLocal8Bit().constData(), &screen);
+    xcb_connection_t* connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
     const bool answers = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     return answers;
