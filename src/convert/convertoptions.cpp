@@ -1,76 +1,58 @@
 #include "convertoptions.h"
 
-#include <cstdlib>
-#include <functional>
-#include <map>
-#include <vector>
+#include "editorlimits.h"
+#include "emslayout.h"
+#include "optiontable.h"
 
-const char kConvertUsage[] =
+namespace {
+
+const char kUsage[] =
     "Usage: mosaikon-convert [OPTIONS] INPUT OUTPUT\n"
     "       mosaikon-convert --info INPUT\n"
     "       mosaikon-convert --list INPUT.pdu\n"
     "Converts Mosaikon pictures (.ems) and animations (.ema) to EMS messages (.pdu), PNG, GIF and\n"
     "BMP, and messages and common images back. See mosaikon-convert(1).\n";
 
-namespace {
-
 using Problem = std::optional<std::string>;
 
-// A whole decimal number within [low, high], nothing else.
-std::optional<int> numberIn(const std::string& text, int low, int high) {
-    if (text.empty() || text.size() > 6 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
-        return std::nullopt;
-    }
-    const int value = std::atoi(text.c_str());
-    if (value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
+// The concatenation reference and a shade are one octet each.
+constexpr int kLargestOctet = 255;
+// A number no picture or text comes near, but still a number.
+constexpr int kLargestCount = 999999;
+constexpr int kLargestScale = 16;
 
-Problem setNumber(int& field, const std::string& name, const std::string& text, int low, int high) {
-    const auto value = numberIn(text, low, high);
-    if (!value) {
-        return name + " takes a whole number from " + std::to_string(low) + " to " +
-               std::to_string(high) + ", not \"" + text + "\"";
-    }
-    field = *value;
-    return std::nullopt;
-}
-
-Problem setPhoneNumber(ConvertOptions& options, const std::string& text) {
+Problem takePhoneNumber(ConvertOptions& options, const std::string& text) {
     const std::string digits = !text.empty() && text[0] == '+' ? text.substr(1) : text;
     if (digits.empty() || digits.size() > 20 ||
         digits.find_first_not_of("0123456789") != std::string::npos) {
-        return "--number takes digits, with a leading + for an international number, not \"" +
-               text + "\"";
+        return "takes digits, with a leading + for an international number, not \"" + text + "\"";
     }
     options.number = text;
     return std::nullopt;
 }
 
-Problem setNetwork(ConvertOptions& options, const std::string& text) {
+Problem takeNetwork(ConvertOptions& options, const std::string& text) {
     const std::size_t space = text.find(' ');
     const bool formed = space == 3 && text.size() >= 6 && text.size() <= 7 &&
                         text.find_first_not_of("0123456789 ") == std::string::npos &&
                         text.find(' ', space + 1) == std::string::npos;
     if (!formed) {
-        return "--network takes the country and network codes as \"MCC MNC\", such as \"250 01\", "
-               "not \"" +
+        return "takes the country and network codes as \"MCC MNC\", such as \"250 01\", not \"" +
                text + "\"";
     }
     options.network = text;
     return std::nullopt;
 }
 
-Problem setSize(ConvertOptions& options, const std::string& text) {
+Problem takeSize(ConvertOptions& options, const std::string& text) {
     const std::size_t cross = text.find('x');
-    const auto width = numberIn(text.substr(0, cross), 1, 128);
-    const auto height =
-        cross == std::string::npos ? std::nullopt : numberIn(text.substr(cross + 1), 1, 96);
+    const auto width = wholeNumberIn(text.substr(0, cross), 1, kMaxArtworkWidth);
+    const auto height = cross == std::string::npos
+                            ? std::nullopt
+                            : wholeNumberIn(text.substr(cross + 1), 1, kMaxArtworkHeight);
     if (!width || !height) {
-        return "--size takes WIDTHxHEIGHT within 128x96, such as 72x28, not \"" + text + "\"";
+        return "takes WIDTHxHEIGHT within " + std::to_string(kMaxArtworkWidth) + "x" +
+               std::to_string(kMaxArtworkHeight) + ", such as 72x28, not \"" + text + "\"";
     }
     options.fit = true;
     options.fitWidth = *width;
@@ -78,110 +60,74 @@ Problem setSize(ConvertOptions& options, const std::string& text) {
     return std::nullopt;
 }
 
-Problem setElement(ConvertOptions& options, const std::string& text) {
+Problem takeElement(ConvertOptions& options, const std::string& text) {
     if (text != "extended" && text != "standard") {
-        return "--element takes \"standard\" or \"extended\", not \"" + text + "\"";
+        return "takes \"standard\" or \"extended\", not \"" + text + "\"";
     }
     options.extendedElement = text == "extended";
     return std::nullopt;
 }
 
-using ValueSetter = std::function<Problem(ConvertOptions&, const std::string&)>;
-using FlagSetter = std::function<void(ConvertOptions&)>;
-
-const std::map<std::string, ValueSetter>& valueOptions() {
-    static const std::map<std::string, ValueSetter> options = {
-        {"--number", setPhoneNumber},
-        {"--element", setElement},
-        {"--reference",
-         [](ConvertOptions& o, const std::string& v) {
-             return setNumber(o.reference, "--reference", v, 0, 255);
-         }},
-        {"--text",
-         [](ConvertOptions& o, const std::string& v) {
-             o.text = v;
-             return Problem();
-         }},
-        {"--position",
-         [](ConvertOptions& o, const std::string& v) {
-             return setNumber(o.position, "--position", v, 0, 999999);
-         }},
-        {"--network", setNetwork},
-        {"--frame",
-         [](ConvertOptions& o, const std::string& v) {
-             return setNumber(o.frame, "--frame", v, 1, 999999);
-         }},
-        {"--scale", [](ConvertOptions& o,
-                       const std::string& v) { return setNumber(o.scale, "--scale", v, 1, 16); }},
-        {"--threshold",
-         [](ConvertOptions& o, const std::string& v) {
-             return setNumber(o.threshold, "--threshold", v, 0, 255);
-         }},
-        {"--size", setSize},
-    };
-    return options;
+Problem takeText(ConvertOptions& options, const std::string& text) {
+    options.text = text;
+    return std::nullopt;
 }
 
-const std::map<std::string, FlagSetter>& flagOptions() {
+// Every option, in the order --help lists them, storing into `o`.
+OptionTable optionTable(ConvertOptions& o) {
     using Mode = ConvertOptions::Mode;
-    static const std::map<std::string, FlagSetter> options = {
-        {"--udh", [](ConvertOptions& o) { o.udhLines = true; }},
-        {"--at", [](ConvertOptions& o) { o.atCommands = true; }},
-        {"--nokia", [](ConvertOptions& o) { o.nokia = true; }},
-        {"--all-frames", [](ConvertOptions& o) { o.allFrames = true; }},
-        {"--dither", [](ConvertOptions& o) { o.dither = true; }},
-        {"--invert", [](ConvertOptions& o) { o.invert = true; }},
-        {"--fit", [](ConvertOptions& o) { o.fit = true; }},
-        {"--info", [](ConvertOptions& o) { o.mode = Mode::Info; }},
-        {"--list", [](ConvertOptions& o) { o.mode = Mode::List; }},
-        {"--help", [](ConvertOptions& o) { o.mode = Mode::Help; }},
-        {"--version", [](ConvertOptions& o) { o.mode = Mode::Version; }},
+    const auto into = [&o](Problem (*take)(ConvertOptions&, const std::string&)) -> OptionTake {
+        return [&o, take](const std::string& value) { return take(o, value); };
     };
-    return options;
+    const auto mode = [&o](Mode mode) -> OptionTake {
+        return [&o, mode](const std::string&) {
+            o.mode = mode;
+            return Problem();
+        };
+    };
+    const std::string largest = largestEditorSize();
+    return {
+        {"number", '\0', "NUMBER", "the destination, with + for an international one",
+         into(takePhoneNumber)},
+        {"element", '\0', "standard|extended", "standard elements, or one Extended Object",
+         into(takeElement)},
+        {"reference", '\0', "N", "the concatenation reference, 0 to 255",
+         takesNumber(o.reference, 0, kLargestOctet)},
+        {"text", '\0', "TEXT", "a text (UTF-8) sent with the picture", into(takeText)},
+        {"position", '\0', "N", "the picture after the first N characters of text",
+         takesNumber(o.position, 0, kLargestCount)},
+        {"udh", '\0', "", "for a gateway: user data header, space, the rest", setsFlag(o.udhLines)},
+        {"at", '\0', "", "for a modem: each PDU after its AT+CMGS line", setsFlag(o.atCommands)},
+        {"nokia", '\0', "", "Nokia Smart Messaging instead of EMS", setsFlag(o.nokia)},
+        {"network", '\0', "\"MCC MNC\"", "with --nokia, an operator logo for the network",
+         into(takeNetwork)},
+        {"info", '\0', "", "which elements INPUT needs, in how many messages", mode(Mode::Info)},
+        {"list", '\0', "", "every message of a listing and its objects", mode(Mode::List)},
+        {"frame", '\0', "N", "the frame a PNG or BMP shows, from 1",
+         takesNumber(o.frame, 1, kLargestCount)},
+        {"scale", '\0', "N", "cells of N x N pixels in a PNG or GIF, 1 to 16",
+         takesNumber(o.scale, 1, kLargestScale)},
+        {"all-frames", '\0', "", "a PNG of every frame side by side", setsFlag(o.allFrames)},
+        {"threshold", '\0', "T", "a pixel darker than T (0 to 255) is set",
+         takesNumber(o.threshold, 0, kLargestOctet)},
+        {"dither", '\0', "", "error diffusion instead of the plain cut", setsFlag(o.dither)},
+        {"invert", '\0', "", "swaps set and clear after the cut", setsFlag(o.invert)},
+        {"fit", '\0', "", "scales a larger image down into " + largest, setsFlag(o.fit)},
+        {"size", '\0', "WxH", "like --fit, into W x H, at most " + largest, into(takeSize)},
+        {"help", '\0', "", "prints this help", mode(Mode::Help)},
+        {"version", '\0', "", "prints the version", mode(Mode::Version)},
+    };
 }
 
 } // namespace
 
 std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const char* const* argv) {
     ConvertOptions options;
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    for (int index = 1; index < argc; ++index) {
-        std::string argument = argv[index];
-        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            files.push_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        std::optional<std::string> value;
-        if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
-            value = argument.substr(equals + 1);
-            argument.resize(equals);
-        }
-        if (const auto flag = flagOptions().find(argument); flag != flagOptions().end()) {
-            if (value) {
-                return argument + " takes no value";
-            }
-            flag->second(options);
-            continue;
-        }
-        const auto setter = valueOptions().find(argument);
-        if (setter == valueOptions().end()) {
-            return "unknown option " + argument;
-        }
-        if (!value) {
-            if (index + 1 >= argc) {
-                return argument + " needs a value";
-            }
-            value = argv[++index];
-        }
-        if (Problem problem = setter->second(options, *value)) {
-            return *problem;
-        }
+    const auto parsed = parseCommandLine(optionTable(options), {argv + 1, argv + argc});
+    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
+        return error->problem;
     }
+    const auto& files = std::get<std::vector<std::string>>(parsed);
 
     using Mode = ConvertOptions::Mode;
     if (options.mode == Mode::Help || options.mode == Mode::Version) {
@@ -200,4 +146,9 @@ std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const ch
         options.output = files[1];
     }
     return options;
+}
+
+std::string convertHelp() {
+    ConvertOptions unused;
+    return std::string(kUsage) + "\nOptions:\n" + optionLines(optionTable(unused));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "emslayout.h"
+#include "twocolour.h"
+
 #include <optional>
 #include <string>
 #include <variant>
@@ -29,15 +32,16 @@ struct ConvertOptions {
     bool allFrames = false;
 
     // Images in.
-    int threshold = 128; // 0..255: luminance below it is set
+    int threshold = CutSettings().threshold; // 0..255: luminance below it is set
     bool dither = false;
     bool invert = false;
     bool fit = false;
-    int fitWidth = 128;
-    int fitHeight = 96;
+    int fitWidth = kMaxArtworkWidth;
+    int fitHeight = kMaxArtworkHeight;
 };
 
 // The options, or what is wrong with them, in one line.
 std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const char* const* argv);
 
-extern const char kConvertUsage[];
+// The usage and every option with its help line, for --help.
+std::string convertHelp();

@@ -19,7 +19,7 @@ int run(const ConvertOptions& options) {
     using Mode = ConvertOptions::Mode;
     switch (options.mode) {
     case Mode::Help:
-        std::fputs(kConvertUsage, stdout);
+        std::fputs(convertHelp().c_str(), stdout);
         return EXIT_SUCCESS;
     case Mode::Version:
         std::printf("mosaikon-convert %s\n", MOSAIKON_VERSION);
@@ -39,7 +39,8 @@ int run(const ConvertOptions& options) {
         break;
     }
     const auto bytes = outputBytes(readInput(options), options);
-    const WriteOutcome outcome = writeWholeOrNothing(options.output, bytes, Durability::Synced);
+    const WriteOutcome outcome =
+        writeWholeOrNothing(options.output, bytes, Durability::Synced, LockedFolder::Refuse);
     if (!outcome.written) {
         throw Refusal(options.output + ": cannot be written: " + outcome.reason);
     }

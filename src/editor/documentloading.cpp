@@ -1,6 +1,6 @@
 #include "documentloading.h"
 
-#include "imageconversion.h"
+#include "givenfilekind.h"
 #include "imageopening.h"
 #include "importcommand.h"
 #include "mainwindow.h"
@@ -8,8 +8,6 @@
 #include "picturedocument.h"
 #include "previewcycle.h"
 #include "previewpanel.h"
-
-#include <QFileInfo>
 
 DocumentLoading::DocumentLoading(MainWindow& window, PreviewPanel& preview, Prompts& prompts)
     : window_(window), doc_(window.document()), preview_(preview), prompts_(prompts) {}
@@ -52,16 +50,17 @@ void DocumentLoading::showTitleIfSavedMeanwhile(const std::string& fileBefore) {
 }
 
 void DocumentLoading::openPath(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"bmp") {
+    switch (givenFileKind(path)) {
+    case GivenFileKind::TwoColourBmp:
         importBmpFile(path);
         return;
-    }
-    if (suffix != u"ems" && suffix != u"ema" && hasImageEnding(path)) {
+    case GivenFileKind::Image:
         openImageFile(path);
         return;
+    case GivenFileKind::Document:
+        openFile(path);
+        return;
     }
-    openFile(path);
 }
 
 void DocumentLoading::openImageFile(const QString& path) {

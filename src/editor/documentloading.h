@@ -23,8 +23,8 @@ public:
     void openFile(const QString& givenPath);
     void importBmpFile(const QString& givenPath);
 
-    // A .bmp file runs Import from BMP, another image Qt reads (.png, .gif, .jpg, ...) is opened
-    // in two colours, any other file runs Open.
+    // A two-colour .bmp file runs Import from BMP, another image Qt reads (.png, .gif, .jpg, a
+    // colour .bmp, ...) is opened in two colours, any other file runs Open.
     void openPath(const QString& path);
 
 private:

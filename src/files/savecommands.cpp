@@ -1,15 +1,16 @@
 #include "savecommands.h"
 
 #include "currentfile.h"
-#include "emscodec.h"
+#include "documentbytes.h"
 #include "filedialog.h"
 #include "picturedocument.h"
 #include "prompts.h"
 #include "undecodedpath.h"
+#include "wholewrite.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -29,26 +30,13 @@ bool nameIsTaken(const QString& path) {
     return entry.exists() || entry.isSymLink();
 }
 
-// The new file goes to a temporary file beside the old one and replaces it only once complete.
+// The old file stays whole until the new one is complete, as with every file the programs write.
 // A folder that takes no new file (a read-only folder holding a writable file) gets the file
 // written in place instead, so that Save still works there.
-// The explicit flush matters: QSaveFile::commit() flushes the buffer too but does not notice a
-// short write there (a full disk), and would put a cut-off file in place of the old one.
 bool writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const auto length = static_cast<qint64>(bytes.size());
-    const bool written =
-        file.write(reinterpret_cast<const char*>(bytes.data()), length) == length && file.flush();
-    if (!written) {
-        file.cancelWriting();
-    }
-    // Writing in place, commit() reports success even after cancelWriting().
-    const bool committed = file.commit();
-    return written && committed;
+    return writeWholeOrNothing(QFile::encodeName(path).toStdString(), bytes, Durability::Synced,
+                               LockedFolder::WriteInPlace)
+        .written;
 }
 
 // Writes the document to the file `name` in `folder`. Once the file is complete the document

@@ -34,8 +34,11 @@ bool writeAll(int descriptor, const std::vector<std::uint8_t>& bytes) {
     return true;
 }
 
-// A device or a FIFO takes the bytes as they come; it is never replaced or removed.
-WriteOutcome writeInPlace(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+// A device or a FIFO takes the bytes as they come; it is never replaced or removed. A regular
+// file is cut to the new length only once every byte is written, so that a write that fails at
+// once leaves it as it was.
+WriteOutcome writeInPlace(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                          Durability durability) {
     // Without O_NONBLOCK a FIFO that nobody reads would block the open forever; with it the open
     // fails at once (ENXIO). Writes then block as usual, so a slow reader gets every byte.
     const Descriptor file(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
@@ -45,6 +48,15 @@ WriteOutcome writeInPlace(const std::string& path, const std::vector<std::uint8_
     const int flags = ::fcntl(file.get(), F_GETFL);
     if (flags < 0 || ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK) < 0 ||
         !writeAll(file.get(), bytes)) {
+        return failure();
+    }
+    struct stat opened {};
+    if (::fstat(file.get(), &opened) != 0) {
+        return failure();
+    }
+    if (S_ISREG(opened.st_mode) &&
+        (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0 ||
+         (durability == Durability::Synced && ::fsync(file.get()) != 0))) {
         return failure();
     }
     return {true, {}};
@@ -91,7 +103,7 @@ mode_t newFileMode() {
 }
 
 WriteOutcome replaceRegular(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                            Durability durability) {
+                            Durability durability, LockedFolder lockedFolder) {
     const std::optional<std::string> followed = followedPath(path);
     if (!followed) {
         return failure();
@@ -105,6 +117,9 @@ WriteOutcome replaceRegular(const std::string& path, const std::vector<std::uint
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.get() < 0 && errno == EACCES && exists && lockedFolder == LockedFolder::WriteInPlace) {
+        return writeInPlace(target, bytes, durability);
+    }
     if (file.get() < 0) {
         return failure();
     }
@@ -138,7 +153,7 @@ WriteOutcome replaceRegular(const std::string& path, const std::vector<std::uint
 } // namespace
 
 WriteOutcome writeWholeOrNothing(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                                 Durability durability) {
+                                 Durability durability, LockedFolder lockedFolder) {
     // A size limit and a reader that went away become write errors, not the end of the process.
     static const bool failuresAreErrors =
         std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && std::signal(SIGPIPE, SIG_IGN) != SIG_ERR;
@@ -146,7 +161,7 @@ WriteOutcome writeWholeOrNothing(const std::string& path, const std::vector<std:
 
     struct stat status {};
     if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-        return writeInPlace(path, bytes);
+        return writeInPlace(path, bytes, durability);
     }
-    return replaceRegular(path, bytes, durability);
+    return replaceRegular(path, bytes, durability, lockedFolder);
 }

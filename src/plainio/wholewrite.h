@@ -13,6 +13,11 @@ struct WriteOutcome {
 // thumbnail, made again whenever it is missing, need not be; a user's converted file should.
 enum class Durability { Cached, Synced };
 
+// What becomes of a writable regular file whose folder takes no new file (a read-only folder),
+// where no temporary file can be made beside it. The editor's Save writes it in place, so that
+// such a file can still be saved; a tool refuses it, so that its output stays whole or absent.
+enum class LockedFolder { Refuse, WriteInPlace };
+
 // Writes `bytes` to `path`, whole or not at all, and never destroys what it did not write:
 // - a regular file (or a new name) is written as a temporary file in the same folder, then
 //   renamed over it; the old file stays whole until then, and keeps its owner and permissions.
@@ -20,8 +25,10 @@ enum class Durability { Cached, Synced };
 //   nowhere yet gets that file made;
 // - anything else that exists (a device, a FIFO, a link to one) is written in place and never
 //   removed; a FIFO that nobody reads fails at once instead of waiting;
+// - a regular file in a folder that takes no new file is written in place, cut to the new
+//   length, when `lockedFolder` allows it; a failure there can leave it cut short;
 // - on a failure only the temporary file made here is removed.
 // A file-size limit (RLIMIT_FSIZE) or a FIFO whose reader goes away is a write error, not the end
 // of the process: the first call ignores SIGXFSZ and SIGPIPE for the rest of the process.
 WriteOutcome writeWholeOrNothing(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                                 Durability durability);
+                                 Durability durability, LockedFolder lockedFolder);

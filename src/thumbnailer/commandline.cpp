@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "optiontable.h"
 #include "thumbnail.h"
 
 #include <algorithm>
@@ -27,47 +28,23 @@ std::optional<int> sizeFrom(const std::string& text) {
     return std::min(size, kLargestThumbnailSize);
 }
 
-// What follows the option's name when `argument` is a size option ("-s", "-sN", "-s=N", "--size",
-// "--size=N"): empty when the value is the next argument. Nothing for any other option.
-std::optional<std::string> sizeOptionRest(const std::string& argument) {
-    if (argument.rfind("--size", 0) == 0 && (argument.size() == 6 || argument[6] == '=')) {
-        return argument.substr(6);
-    }
-    if (argument.rfind("-s", 0) == 0) {
-        return argument.substr(2);
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 std::variant<UsageError, ThumbnailRequest>
-parseCommandLine(const std::vector<std::string>& arguments) {
+parseThumbnailRequest(const std::vector<std::string>& arguments) {
+    // The size is checked once every argument is read: only the last one given counts.
     std::optional<std::string> sizeText;
-    std::vector<std::string> names;
-    bool optionsEnded = false;
-    for (std::size_t next = 0; next < arguments.size();) {
-        const std::string& argument = arguments[next++];
-        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            names.push_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        const std::optional<std::string> rest = sizeOptionRest(argument);
-        if (!rest) {
-            return UsageError{"unknown option '" + argument + "'"};
-        }
-        if (!rest->empty()) {
-            sizeText = (*rest)[0] == '=' ? rest->substr(1) : *rest;
-        } else if (next < arguments.size()) {
-            sizeText = arguments[next++];
-        } else {
-            return UsageError{"missing value after '" + argument + "'"};
-        }
+    const OptionTable options = {{"size", 's', "SIZE",
+                                  "the largest width and height of the thumbnail",
+                                  [&sizeText](const std::string& value) {
+                                      sizeText = value;
+                                      return std::optional<std::string>();
+                                  }}};
+    const auto parsed = parseCommandLine(options, arguments);
+    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
+        return UsageError{error->problem};
     }
+    const auto& names = std::get<std::vector<std::string>>(parsed);
     const std::optional<int> size = sizeText ? sizeFrom(*sizeText) : std::nullopt;
     if (!size || names.size() != 2) {
         return UsageError{"a size of at least 1, an input and an output are needed"};

@@ -20,4 +20,4 @@ struct UsageError {
 // written `-sSIZE`, `-s=SIZE`, `--size SIZE` or `--size=SIZE`, and stand anywhere; the last one
 // given counts. After `--` every argument is a name, and `-` alone is always one.
 std::variant<UsageError, ThumbnailRequest>
-parseCommandLine(const std::vector<std::string>& arguments);
+parseThumbnailRequest(const std::vector<std::string>& arguments);

@@ -31,7 +31,7 @@ const char kUsage[] =
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto parsed = parseCommandLine({argv + 1, argv + argc});
+    const auto parsed = parseThumbnailRequest({argv + 1, argv + argc});
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         std::fprintf(stderr, "mosaikon-thumbnailer: %s\n%s", error->problem.c_str(), kUsage);
         return kUsageError;
@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     const auto& request = std::get<ThumbnailRequest>(parsed);
 
     // Nothing after frame 1 of the largest animation matters to a thumbnail.
-    constexpr std::size_t kFirstFrameBytes = kAnimationHeaderBytes + kMaxWidth / 8 * kMaxHeight;
+    constexpr std::size_t kFirstFrameBytes =
+        kAnimationHeaderBytes + kMaxArtworkWidth / 8 * kMaxArtworkHeight;
     const auto bytes = readFileStart(request.input, kFirstFrameBytes);
     if (!bytes) {
         fail("cannot read " + request.input);
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
     }
     // A thumbnail is made again whenever it is missing: not syncing it to the disk saves more
     // than all the rest costs.
-    const WriteOutcome outcome = writeWholeOrNothing(request.output, *png, Durability::Cached);
+    const WriteOutcome outcome =
+        writeWholeOrNothing(request.output, *png, Durability::Cached, LockedFolder::Refuse);
     if (!outcome.written) {
         fail("cannot write " + request.output + ": " + outcome.reason);
     }

@@ -146,6 +146,24 @@ class Images(unittest.TestCase):
             self.converted(*options, "shades.png", "s.ems")
             self.assertEqual(cells_of(self.read("s.ems"))[3][0], {(x, 0) for x in columns}, options)
 
+    def test_writable_output_in_a_read_only_folder_is_refused_and_kept(self):
+        # No temporary file can be made beside it, and writing it in place could leave it cut
+        # short. Root passes every permission check, so the converter runs as nobody then.
+        self.write("a.ems", bytes([2, 8, 1, 0x81]))
+        locked = self.path("locked")
+        os.mkdir(locked)
+        self.write("locked/old.png", b"kept")
+        os.chmod(self.path("locked/old.png"), 0o666)
+        os.chmod(locked, 0o555)
+        os.chmod(self.folder.name, 0o755)
+        as_nobody = (lambda: os.setuid(65534)) if os.getuid() == 0 else None
+        result = subprocess.run([CONVERT, self.path("a.ems"), self.path("locked/old.png")],
+                                capture_output=True, text=True, preexec_fn=as_nobody)
+        os.chmod(locked, 0o755)
+        self.assertEqual((result.returncode, self.read("locked/old.png")), (1, b"kept"))
+        self.assertIn("old.png: cannot be written: Permission denied", result.stderr)
+        self.assertEqual(os.listdir(locked), ["old.png"])
+
     def test_sizes_kept_refused_or_fitted(self):
         Image.new("L", (129, 96), 0).save(self.path("wide.png"))
         self.refused(["wide.png", "w.ems"], ["wide.png", "129 x 96", "128 x 96"])

@@ -1,0 +1,51 @@
+#include "convertoptions.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// What is wrong with a command line, as the converter says it after "mosaikon-convert: ".
+std::string problemWith(std::vector<const char*> arguments) {
+    arguments.insert(arguments.begin(), "mosaikon-convert");
+    const auto parsed = parseConvertOptions(static_cast<int>(arguments.size()), arguments.data());
+    const auto* problem = std::get_if<std::string>(&parsed);
+    return problem != nullptr ? *problem : "(none)";
+}
+
+TEST(ConvertOptions, EachWrongValueIsNamedWithWhatTheOptionTakes) {
+    const struct {
+        std::vector<const char*> arguments;
+        const char* problem;
+    } cases[] = {
+        {{"--number", "12a"},
+         "--number takes digits, with a leading + for an international number, not \"12a\""},
+        {{"--element=both"}, "--element takes \"standard\" or \"extended\", not \"both\""},
+        {{"--reference", "256"}, "--reference takes a whole number from 0 to 255, not \"256\""},
+        {{"--position", "-1"}, "--position takes a whole number from 0 to 999999, not \"-1\""},
+        {{"--network", "25001"},
+         "--network takes the country and network codes as \"MCC MNC\", such as \"250 01\", not "
+         "\"25001\""},
+        {{"--frame", "0"}, "--frame takes a whole number from 1 to 999999, not \"0\""},
+        {{"--scale", "17"}, "--scale takes a whole number from 1 to 16, not \"17\""},
+        {{"--threshold=256"}, "--threshold takes a whole number from 0 to 255, not \"256\""},
+        {{"--size", "129x96"},
+         "--size takes WIDTHxHEIGHT within 128x96, such as 72x28, not \"129x96\""},
+        {{"--size", "128x97"},
+         "--size takes WIDTHxHEIGHT within 128x96, such as 72x28, not \"128x97\""},
+        {{"--size", "128x96", "--text"}, "--text needs a value"},
+        {{"--fit=1"}, "--fit takes no value"},
+        {{"-x=1"}, "unknown option -x"},
+        {{"--udh", "--at", "a", "b"}, "--udh and --at are two forms of the output; choose one"},
+        {{"a"}, "an INPUT and an OUTPUT file are needed"},
+        {{"--info", "a", "b"}, "one INPUT file is needed"},
+        {{"--help", "a"}, "(none)"},
+        {{"--size", "1x1", "--text", "-", "--", "-a", "-b"}, "(none)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(problemWith(c.arguments), c.problem) << c.arguments.front();
+    }
+}
+
+} // namespace
