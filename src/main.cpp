@@ -1,5 +1,6 @@
 #include "applicationidentity.h"
 #include "commandline.h"
+#include "displaycheck.h"
 #include "logowindow.h"
 #include "mainwindow.h"
 #include "programname.h"
@@ -8,6 +9,9 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -35,6 +39,11 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         nameProgram();
         return printCommandLineText(arguments);
+    }
+    // Without a display QApplication would abort; one line and a failure instead.
+    if (const QString reason = unreachableDisplay(arguments); !reason.isEmpty()) {
+        std::fprintf(stderr, "mosaikon: %s\n", qPrintable(reason));
+        return EXIT_FAILURE;
     }
 
     Q_INIT_RESOURCE(resources);

@@ -6,8 +6,8 @@
 #include "filedrops.h"
 #include "framecommands.h"
 #include "framesdialog.h"
+#include "givenfilekind.h"
 #include "helpwindow.h"
-#include "imageconversion.h"
 #include "imageopening.h"
 #include "importcommand.h"
 #include "logowindow.h"
@@ -32,7 +32,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -180,16 +179,17 @@ void MainWindow::showTitleIfSavedMeanwhile(const std::string& fileBefore) {
 }
 
 void MainWindow::openPath(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"bmp") {
+    switch (givenFileKind(path)) {
+    case GivenFileKind::TwoColourBmp:
         importBmpFile(path);
         return;
-    }
-    if (suffix != u"ems" && suffix != u"ema" && hasImageEnding(path)) {
+    case GivenFileKind::Image:
         openImageFile(path);
         return;
+    case GivenFileKind::Document:
+        openFile(path);
+        return;
     }
-    openFile(path);
 }
 
 void MainWindow::openImageFile(const QString& path) {

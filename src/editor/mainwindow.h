@@ -47,10 +47,10 @@ public:
     // moves ka on for an animation. With the preview switched off it only blanks the box.
     void previewTick() { preview_->tick(); }
 
-    // Opens a file the desktop hands over, on the command line or by a drop: a .bmp file runs
-    // Import from BMP, another image Qt reads (.png, .gif, .jpg, ...) is opened in two colours,
-    // any other file runs Open, each with its question, checks and messages, as if the file had
-    // been chosen in the command's dialog.
+    // Opens a file the desktop hands over, on the command line or by a drop: a two-colour .bmp
+    // file runs Import from BMP, another image Qt reads (.png, .gif, .jpg, a colour .bmp, ...) is
+    // opened in two colours, any other file runs Open, each with its question, checks and
+    // messages, as if the file had been chosen in the command's dialog.
     void openPath(const QString& path);
 
 protected:
