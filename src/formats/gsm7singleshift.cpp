@@ -3,12 +3,11 @@
 namespace {
 
 // Sixteen septets a line, a space where a table has no character; the escape after an escape
-// has none.
+// has none. The tables of the Latin languages keep the default extension table's characters and
+// add their own; those of the Indian languages share their punctuation, the Latin capitals and
+// the euro, and differ in their digits and signs.
 
 // clang-format off
-// The single shift tables of the Latin languages keep the default extension table's characters
-// and add their own; those of the Indian languages share their punctuation, the Latin capitals
-// and the euro, and differ in their digits and signs.
 constexpr std::u32string_view kTurkishSingle =
     U"          \f     "
     U"    ^           "

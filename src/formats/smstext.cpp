@@ -14,7 +14,10 @@ constexpr std::uint8_t kLockingShiftElement = 0x25;
 Gsm7Languages languagesIn(const std::vector<std::uint8_t>& header) {
     Gsm7Languages languages;
     const auto elements = decodeUserDataHeader(header);
-    for (const auto& element : elements ? *elements : std::vector<InformationElement>{}) {
+    if (!elements) {
+        return languages;
+    }
+    for (const auto& element : *elements) {
         const auto id = static_cast<std::uint8_t>(element.id);
         if (element.data.size() != 1) {
             continue;
