@@ -3,6 +3,7 @@
 #include "bitmappacking.h"
 #include "emselements.h"
 #include "otabitmap.h"
+#include "utf8.h"
 
 #include <algorithm>
 
@@ -44,10 +45,11 @@ std::vector<std::uint8_t> nokiaPictureMessage(const Artwork& artwork, const std:
         std::all_of(text.begin(), text.end(), [](char32_t character) { return character < 0x100; });
     std::vector<std::uint8_t> item;
     for (const char32_t character : text) {
-        if (!latin1) {
-            item.push_back(static_cast<std::uint8_t>(character >> 8));
+        if (latin1) {
+            item.push_back(static_cast<std::uint8_t>(character));
+        } else {
+            appendUtf16(item, character);
         }
-        item.push_back(static_cast<std::uint8_t>(character));
     }
     appendItem(message, latin1 ? NokiaItem::Latin1Text : NokiaItem::Ucs2Text, item);
     return message;

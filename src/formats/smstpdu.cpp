@@ -1,6 +1,7 @@
 #include "smstpdu.h"
 
 #include "gsm7.h"
+#include "smstext.h"
 #include "userdataheader.h"
 #include "utf8.h"
 
@@ -105,7 +106,8 @@ std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t 
         if (headerSeptets > length) {
             return std::nullopt;
         }
-        message.text = fromGsm7(unpackSeptets(userData, headerSeptets, length - headerSeptets));
+        message.text = gsm7TextToUtf8(
+            unpackSeptets(userData, headerSeptets, length - headerSeptets), message.header);
         return message;
     }
     message.body.assign(userData.begin() + headerOctets, userData.end());

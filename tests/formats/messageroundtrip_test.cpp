@@ -120,9 +120,12 @@ TEST(MessageRoundTrip, StandardAnimationsAndNokiaMessagesComeBack) {
     const Artwork picture =
         randomArtwork(ArtworkKind::Picture, kNokiaPictureWidth, kNokiaPictureHeight, 1);
     const auto pictureMessages =
-        portMessages(kNokiaPicturePort, nokiaPictureMessage(picture, U"Привет"), 5);
-    EXPECT_TRUE(samePixels(
-        picture, readBack(listingOf(std::get<std::vector<ShortMessage>>(pictureMessages))), false));
+        portMessages(kNokiaPicturePort, nokiaPictureMessage(picture, U"Привет 😀"), 5);
+    const Bytes pictureListing = listingOf(std::get<std::vector<ShortMessage>>(pictureMessages));
+    EXPECT_TRUE(samePixels(picture, readBack(pictureListing), false));
+    const auto pictureRead = decodeMessageListing(pictureListing);
+    ASSERT_TRUE(std::holds_alternative<MessageListing>(pictureRead));
+    EXPECT_EQ(std::get<MessageListing>(pictureRead).messages.front().text, "Привет 😀");
     const Artwork logo = randomArtwork(ArtworkKind::Picture, kNokiaLogoWidth, kNokiaLogoHeight, 1);
     const auto logoMessages =
         portMessages(kNokiaOperatorLogoPort, operatorLogo(*operatorCode("250 01"), logo), 6);
