@@ -84,7 +84,7 @@ void ElementReader::addItem(std::string element, std::optional<Artwork> artwork,
 }
 
 ListingError ElementReader::fault(const std::string& what) const {
-    return {"message " + std::to_string(number_) + ", part " + std::to_string(part_) + ": " + what};
+    return {what};
 }
 
 ListingError ElementReader::cutShort(ElementId element) const {
