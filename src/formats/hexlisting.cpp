@@ -36,8 +36,8 @@ bool isLengthLine(const std::string& line) {
     return startsWithNoCase(line, "+CMGL:") || startsWithNoCase(line, "+CMGR:");
 }
 
-// "+CMGL: 1,1,,35" or "+CMGR: 1,,35" gives 35, the length of the TPDU without the SMSC part; a line whose last
-// field is no number gives nothing.
+// "+CMGL: 1,1,,35" or "+CMGR: 1,,35" gives 35, the length of the TPDU without the SMSC part; a line
+// whose last field is no number gives nothing.
 std::optional<int> cmglLength(const std::string& line) {
     const auto comma = line.rfind(',');
     if (comma == std::string::npos) {

@@ -110,8 +110,8 @@ std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t 
     }
     if (septets) {
         const int headerSeptets = static_cast<int>((headerOctets * 8 + 6) / 7);
-        const bool headerFillsIt = otherLengths && headerSeptets == length + 1 &&
-                                   headerOctets == userData.size();
+        const bool headerFillsIt =
+            otherLengths && headerSeptets == length + 1 && headerOctets == userData.size();
         if (headerSeptets > length && !headerFillsIt) {
             return std::nullopt;
         }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -143,6 +144,95 @@ TEST(MessageListing, PassesOverWhatItCannotReadWithANote) {
         EXPECT_TRUE(listing.items.empty());
     }
     EXPECT_EQ(listingOf(text(smallPictureSubmit(32))).items.size(), 1u);
+}
+
+std::string hexOf(const Bytes& octets) {
+    std::string hex;
+    for (const std::uint8_t octet : octets) {
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02X", octet);
+        hex += pair;
+    }
+    return hex;
+}
+
+// A SUBMIT whose one Compression Control element (LZSS) carries `stream`.
+std::string compressedSubmit(const Bytes& stream) {
+    Bytes header = {0x16, static_cast<std::uint8_t>(stream.size() + 3), 0x00,
+                    static_cast<std::uint8_t>(stream.size() >> 8),
+                    static_cast<std::uint8_t>(stream.size())};
+    header.insert(header.end(), stream.begin(), stream.end());
+    header.insert(header.begin(), static_cast<std::uint8_t>(header.size()));
+    return "0041000B919730071234F50004" + hexOf({static_cast<std::uint8_t>(header.size())}) +
+           hexOf(header) + "\n";
+}
+
+// The octets as literal blocks alone, as a compressor that finds no repetition writes them.
+Bytes literally(const Bytes& plain) {
+    Bytes stream;
+    for (std::size_t at = 0; at < plain.size(); at += 127) {
+        const std::size_t count = std::min<std::size_t>(127, plain.size() - at);
+        stream.push_back(static_cast<std::uint8_t>(0x80 | count));
+        stream.insert(stream.end(), plain.begin() + at, plain.begin() + at + count);
+    }
+    return stream;
+}
+
+Bytes joined(Bytes first, const Bytes& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+// An 8 x 8 bitmap object (a diagonal line) behind what senders put between the identifier and
+// the header: nothing, one length octet or two; each reads as the one picture, and a stream that
+// is not exactly whole objects in one way is refused.
+TEST(MessageListing, CompressedStreamsReadOnlyAsWholeExtendedObjects) {
+    const Bytes header = {0x00, 0x00, 0x0A, 0x00, 0x02, 0x00, 0x00};
+    const Bytes bitmap = joined(header, {8, 8, 0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01});
+    const Bytes direct = joined({0x14}, bitmap);
+    const Bytes oneOctet = joined({0x14, 17}, bitmap);
+    const Bytes twoOctets = joined({0x14, 0x00, 17}, bitmap);
+    // Read directly, two objects of no data; after a length octet, one of 7 octets.
+    const Bytes twoWays = {0x14, 0x0E, 0x00, 0x00, 0x07, 0x00, 0x02, 0x00,
+                           0x14, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00};
+    const char* damaged = "the compressed stream of the Compression Control (IEI 0x16) is damaged";
+    const struct {
+        Bytes stream;
+        const char* note; // none when the diagonal is read
+    } cases[] = {
+        {literally(direct), nullptr},
+        {literally(oneOctet), nullptr},
+        {literally(twoOctets), nullptr},
+        {joined(literally(direct), literally(oneOctet)), nullptr},
+        {joined({0x80}, literally(direct)), damaged},
+        {joined(literally(direct), {0x00, 0x01}), damaged},
+        {literally(joined(direct, {0x00})), "does not part into whole Extended Objects"},
+        {literally({0x11, 0x03, 0x00, 0xFF, 0xFF}), "does not part into whole Extended Objects"},
+        {literally(twoWays), "parts into Extended Objects in more than one way"},
+    };
+    for (const auto& compressed : cases) {
+        SCOPED_TRACE(hexOf(compressed.stream));
+        const MessageListing listing =
+            decodeMessageListing(text(compressedSubmit(compressed.stream)));
+        if (compressed.note != nullptr) {
+            EXPECT_NE(firstNote(listing).find(compressed.note), std::string::npos)
+                << firstNote(listing);
+            EXPECT_TRUE(listing.items.empty());
+            continue;
+        }
+        ASSERT_TRUE(listing.notes.empty()) << firstNote(listing);
+        ASSERT_FALSE(listing.items.empty());
+        for (const FoundItem& item : listing.items) {
+            ASSERT_TRUE(item.artwork);
+            int wrong = 0;
+            for (int y = 0; y < 8; ++y) {
+                for (int x = 0; x < 8; ++x) {
+                    wrong += item.artwork->isSet(0, x, y) != (x == y);
+                }
+            }
+            EXPECT_EQ(wrong, 0);
+        }
+    }
 }
 
 // Wireshark's SMS dissector as a second reader of the user data: the text it finds in each TPDU
