@@ -1,4 +1,7 @@
+#include "applydecoded.h"
+#include "documentbytes.h"
 #include "emscodec.h"
+#include "picturedocument.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,6 @@
+#include "applydecoded.h"
 #include "bmpreader.h"
+#include "picturedocument.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,4 +1,7 @@
+#include "applydecoded.h"
+#include "documentbytes.h"
 #include "emscodec.h"
+#include "picturedocument.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -105,8 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     doc->k = 5;
     applyDecoded(*doc, *picture);
-    if (doc->kind != picture->kind || doc->MX != picture->MX || doc->MY != picture->MY ||
-        doc->kK != picture->kK || doc->k != 1 ||
+    if (isAnimation(*doc) != (picture->kind == ArtworkKind::Animation) || doc->MX != picture->MX ||
+        doc->MY != picture->MY || doc->kK != picture->kK || doc->k != 1 ||
         !onlyTheBlockChanged(doc->pixels, *marks, *picture)) {
         std::abort();
     }

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const Artwork& artwork = image->artwork;
-    const bool animation = artwork.kind == DocumentKind::Animation;
+    const bool animation = artwork.kind == ArtworkKind::Animation;
     if (!fitsTheEditor(artwork) || animation != (artwork.frames.size() > 1) ||
         (animation && (artwork.zZ < 1 || artwork.zZ > 255)) ||
         image->framesInFile < static_cast<int>(artwork.frames.size())) {

@@ -9,7 +9,7 @@ namespace {
 
 bool wellFormed(const Artwork& artwork) {
     const std::size_t cells = static_cast<std::size_t>(artwork.width) * artwork.height;
-    const bool animation = artwork.kind == DocumentKind::Animation;
+    const bool animation = artwork.kind == ArtworkKind::Animation;
     if (artwork.width < 1 || artwork.width > 255 * 8 || artwork.height < 1 ||
         artwork.height > 255 || artwork.frames.empty() ||
         (!animation && artwork.frames.size() != 1) ||

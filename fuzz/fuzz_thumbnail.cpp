@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int y = 0; y < read.height(); ++y) {
         const std::uint8_t* line = read.constScanLine(y);
         for (int x = 0; x < read.width(); ++x) {
-            const bool set = isSet(picture->cellAt(1, x / scale + 1, y / scale + 1));
+            const bool set = picture->cellAt(1, x / scale + 1, y / scale + 1) != kDecodedClear;
             if (line[x] != (set ? 0 : 255)) {
                 std::abort();
             }

@@ -46,13 +46,13 @@ Problem takeNetwork(ConvertOptions& options, const std::string& text) {
 
 Problem takeSize(ConvertOptions& options, const std::string& text) {
     const std::size_t cross = text.find('x');
-    const auto width = wholeNumberIn(text.substr(0, cross), 1, kMaxWidth);
+    const auto width = wholeNumberIn(text.substr(0, cross), 1, kMaxArtworkWidth);
     const auto height = cross == std::string::npos
                             ? std::nullopt
-                            : wholeNumberIn(text.substr(cross + 1), 1, kMaxHeight);
+                            : wholeNumberIn(text.substr(cross + 1), 1, kMaxArtworkHeight);
     if (!width || !height) {
-        return "takes WIDTHxHEIGHT within " + std::to_string(kMaxWidth) + "x" +
-               std::to_string(kMaxHeight) + ", such as 72x28, not \"" + text + "\"";
+        return "takes WIDTHxHEIGHT within " + std::to_string(kMaxArtworkWidth) + "x" +
+               std::to_string(kMaxArtworkHeight) + ", such as 72x28, not \"" + text + "\"";
     }
     options.fit = true;
     options.fitWidth = *width;

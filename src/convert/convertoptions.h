@@ -36,8 +36,8 @@ struct ConvertOptions {
     bool dither = false;
     bool invert = false;
     bool fit = false;
-    int fitWidth = kMaxWidth;
-    int fitHeight = kMaxHeight;
+    int fitWidth = kMaxArtworkWidth;
+    int fitHeight = kMaxArtworkHeight;
 };
 
 // The options, or what is wrong with them, in one line.

@@ -30,7 +30,7 @@ Artwork readImage(const ConvertOptions& options) {
     request.fit = options.fit;
     request.box = {options.fitWidth, options.fitHeight};
     // A picture file takes the first frame of an animation.
-    request.mostFrames = fileKindOf(options.output) == FileKind::Picture ? 1 : kMaxFrames;
+    request.mostFrames = fileKindOf(options.output) == FileKind::Picture ? 1 : kMaxArtworkFrames;
     auto converted =
         convertImage(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                              static_cast<qsizetype>(bytes.size())),

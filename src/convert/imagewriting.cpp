@@ -158,7 +158,7 @@ std::vector<std::uint8_t> gifFile(const Artwork& artwork, const ConvertOptions& 
     EGifSetGifVersion(gif.get(), true);
     check(EGifPutScreenDesc(gif.get(), width, height, 1, 0, palette.get()), gif.get(), options);
 
-    const bool animation = artwork.kind == DocumentKind::Animation;
+    const bool animation = artwork.kind == ArtworkKind::Animation;
     if (animation) {
         putLoopForever(gif.get(), options);
     }

@@ -49,7 +49,7 @@ std::string partsOf(const FoundItem& item) {
 
 std::string sizeOf(const Artwork& artwork) {
     std::string size = std::to_string(artwork.width) + " x " + std::to_string(artwork.height);
-    if (artwork.kind == DocumentKind::Animation) {
+    if (artwork.kind == ArtworkKind::Animation) {
         size += ", " + std::to_string(artwork.frames.size()) + " frames, delay " +
                 std::to_string(artwork.zZ);
     }
@@ -80,7 +80,7 @@ std::string itemLine(const FoundItem& item) {
     if (!item.artwork) {
         return line + "other, " + item.element;
     }
-    const bool animation = item.artwork->kind == DocumentKind::Animation;
+    const bool animation = item.artwork->kind == ArtworkKind::Animation;
     return line + (animation ? "animation, " : "picture, ") + item.element + ", " +
            sizeOf(*item.artwork);
 }

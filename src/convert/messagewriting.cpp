@@ -56,7 +56,7 @@ messagesOrRefusal(const std::variant<std::vector<ShortMessage>, EmsProblem>& res
 
 std::vector<ShortMessage> nokiaMessages(const Artwork& artwork, const ConvertOptions& options) {
     const std::string& path = options.input;
-    if (artwork.kind == DocumentKind::Animation) {
+    if (artwork.kind == ArtworkKind::Animation) {
         throw Refusal(path + ": --nokia sends pictures, not animations");
     }
     if (options.extendedElement) {
@@ -195,7 +195,7 @@ std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptio
 }
 
 std::string describeMessages(const Artwork& artwork, const ConvertOptions& options) {
-    std::string kind = artwork.kind == DocumentKind::Animation
+    std::string kind = artwork.kind == ArtworkKind::Animation
                            ? "animation " + sizeOf(artwork) + ", " +
                                  std::to_string(artwork.frames.size()) + " frames"
                            : "picture " + sizeOf(artwork);

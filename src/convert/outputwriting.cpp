@@ -13,11 +13,11 @@ constexpr int kNewAnimationDelay = 16;
 
 std::vector<std::uint8_t> mosaikonFile(Artwork artwork, const std::string& path, bool animation) {
     requireEditorSize(artwork, path + ": the input");
-    if (!animation && artwork.kind == DocumentKind::Animation) {
+    if (!animation && artwork.kind == ArtworkKind::Animation) {
         throw Refusal(path + ": an animation is kept as .ema, not .ems");
     }
-    if (animation && artwork.kind == DocumentKind::Picture) {
-        artwork.kind = DocumentKind::Animation;
+    if (animation && artwork.kind == ArtworkKind::Picture) {
+        artwork.kind = ArtworkKind::Animation;
         artwork.zZ = kNewAnimationDelay;
     }
     return encodeArtwork(artwork);

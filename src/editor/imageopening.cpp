@@ -1,5 +1,6 @@
 #include "imageopening.h"
 
+#include "applydecoded.h"
 #include "chosenfile.h"
 #include "currentfile.h"
 #include "imageconversion.h"

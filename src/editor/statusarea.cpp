@@ -1,6 +1,6 @@
 #include "statusarea.h"
 
-#include "emslayout.h"
+#include "documentbytes.h"
 #include "labelnumber.h"
 #include "picturedocument.h"
 

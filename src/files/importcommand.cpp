@@ -1,5 +1,6 @@
 #include "importcommand.h"
 
+#include "applydecoded.h"
 #include "bmpreader.h"
 #include "chosenfile.h"
 #include "currentfile.h"

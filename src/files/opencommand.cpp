@@ -1,5 +1,6 @@
 #include "opencommand.h"
 
+#include "applydecoded.h"
 #include "chosenfile.h"
 #include "currentfile.h"
 #include "emscodec.h"

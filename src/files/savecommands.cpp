@@ -1,7 +1,7 @@
 #include "savecommands.h"
 
 #include "currentfile.h"
-#include "emscodec.h"
+#include "documentbytes.h"
 #include "filedialog.h"
 #include "picturedocument.h"
 #include "prompts.h"

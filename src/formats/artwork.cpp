@@ -1,6 +1,6 @@
 #include "artwork.h"
 
-Artwork blankArtwork(DocumentKind kind, int width, int height, int frameCount) {
+Artwork blankArtwork(ArtworkKind kind, int width, int height, int frameCount) {
     Artwork artwork;
     artwork.kind = kind;
     artwork.width = width;
@@ -24,7 +24,7 @@ Artwork artworkFrom(const DecodedPicture& picture) {
 }
 
 Artwork artworkFrom(const DecodedBmp& bmp) {
-    Artwork artwork = blankArtwork(DocumentKind::Picture, bmp.width, bmp.height, 1);
+    Artwork artwork = blankArtwork(ArtworkKind::Picture, bmp.width, bmp.height, 1);
     for (int y = 0; y < bmp.height; ++y) {
         for (int x = 0; x < bmp.width; ++x) {
             artwork.set(0, x, y, bmp.cellAt(x + 1, y + 1) != 0);
@@ -35,16 +35,16 @@ Artwork artworkFrom(const DecodedBmp& bmp) {
 
 bool fitsTheEditor(const Artwork& artwork) {
     const int frameCount = static_cast<int>(artwork.frames.size());
-    const int mostFrames = artwork.kind == DocumentKind::Picture ? 1 : kMaxFrames;
-    return artwork.width >= 1 && artwork.width <= kMaxWidth && artwork.height >= 1 &&
-           artwork.height <= kMaxHeight && frameCount >= 1 && frameCount <= mostFrames;
+    const int mostFrames = artwork.kind == ArtworkKind::Picture ? 1 : kMaxArtworkFrames;
+    return artwork.width >= 1 && artwork.width <= kMaxArtworkWidth && artwork.height >= 1 &&
+           artwork.height <= kMaxArtworkHeight && frameCount >= 1 && frameCount <= mostFrames;
 }
 
 std::vector<std::uint8_t> encodeArtwork(const Artwork& artwork) {
     const auto byte = [](int value) { return static_cast<std::uint8_t>(value); };
     const int frameCount = static_cast<int>(artwork.frames.size());
     std::vector<std::uint8_t> out;
-    if (artwork.kind == DocumentKind::Animation) {
+    if (artwork.kind == ArtworkKind::Animation) {
         out = {kAnimationTag, byte(artwork.width), byte(artwork.height), byte(frameCount),
                byte(artwork.zZ)};
     } else {
@@ -63,8 +63,4 @@ std::vector<std::uint8_t> encodeArtwork(const Artwork& artwork) {
         }
     }
     return out;
-}
-
-void applyArtwork(PictureDocument& doc, const Artwork& artwork) {
-    applyDecoded(doc, std::get<DecodedPicture>(decode(encodeArtwork(artwork))));
 }

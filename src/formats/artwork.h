@@ -2,7 +2,6 @@
 
 #include "bmpreader.h"
 #include "emscodec.h"
-#include "picturedocument.h"
 
 #include <cstdint>
 #include <vector>
@@ -10,7 +9,7 @@
 // A picture or an animation as the tools outside the editor hold it: whole frames of the true
 // size, one byte per pixel (1 set, 0 clear), rows from the top, nothing beyond the width.
 struct Artwork {
-    DocumentKind kind = DocumentKind::Picture;
+    ArtworkKind kind = ArtworkKind::Picture;
     int width = 0;
     int height = 0;
     int zZ = 0; // delay between frames in units of 12 ms; 0 for a picture
@@ -26,17 +25,13 @@ struct Artwork {
 };
 
 // Clear frames of the given size and count.
-Artwork blankArtwork(DocumentKind kind, int width, int height, int frameCount);
+Artwork blankArtwork(ArtworkKind kind, int width, int height, int frameCount);
 
 Artwork artworkFrom(const DecodedPicture& picture);
 Artwork artworkFrom(const DecodedBmp& bmp);
 
 // Whether the editor can hold it: 1..128 x 1..96, 1..16 frames, one frame for a picture.
 bool fitsTheEditor(const Artwork& artwork);
-
-// Makes the document hold the artwork exactly as its .ems or .ema file would open: kind, size,
-// frames, delay, frame 1 current. It must fit the editor.
-void applyArtwork(PictureDocument& doc, const Artwork& artwork);
 
 // The bytes of an .ems file (a picture) or an .ema file (an animation), with clear fill bits.
 // The artwork must fit the editor.

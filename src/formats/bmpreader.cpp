@@ -117,7 +117,7 @@ int DecodedBmp::storedWidth() const {
     return (width + 31) / 32 * 32;
 }
 
-Cell DecodedBmp::cellAt(int x, int y) const {
+DecodedCell DecodedBmp::cellAt(int x, int y) const {
     return cells[static_cast<std::size_t>(x - 1) * height + (y - 1)];
 }
 
@@ -134,7 +134,8 @@ BmpResult decodeBmp(const std::vector<std::uint8_t>& bytes) {
         return BmpError::Compressed;
     }
     const std::int64_t rows = layout.height < 0 ? -layout.height : layout.height;
-    if (layout.width < 1 || layout.width > kMaxWidth || rows < 1 || rows > kMaxHeight) {
+    if (layout.width < 1 || layout.width > kMaxArtworkWidth || rows < 1 ||
+        rows > kMaxArtworkHeight) {
         return BmpError::BadSize;
     }
 
@@ -152,23 +153,14 @@ BmpResult decodeBmp(const std::vector<std::uint8_t>& bytes) {
     const std::uint8_t* firstRow = bytes.data() + layout.rowsStart;
     const bool topRowFirst = layout.height < 0;
     bmp.cells.resize(static_cast<std::size_t>(bmp.storedWidth()) * bmp.height);
-    Cell* column = bmp.cells.data();
+    DecodedCell* column = bmp.cells.data();
     for (int x = 0; x < bmp.storedWidth(); ++x, column += bmp.height) {
         const std::uint8_t* byte = firstRow + x / 8;
         const int shift = 7 - x % 8;
         for (int stored = 0; stored < bmp.height; ++stored, byte += rowBytes) {
             const int y = topRowFirst ? stored : bmp.height - 1 - stored;
-            column[y] = ((*byte >> shift) & 1) == setCell ? kCellSet : kCellClear;
+            column[y] = ((*byte >> shift) & 1) == setCell ? kDecodedSet : kDecodedClear;
         }
     }
     return bmp;
-}
-
-void applyBmp(PictureDocument& doc, const DecodedBmp& bmp) {
-    doc.MX = bmp.width;
-    doc.MY = bmp.height;
-    const Cell* column = bmp.cells.data();
-    for (int x = 1; x <= bmp.storedWidth(); ++x, column += bmp.height) {
-        std::copy_n(column, bmp.height, &doc.pixels[doc.k][x][1]);
-    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picturedocument.h"
+#include "artworktypes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -55,11 +55,11 @@ struct DecodedBmp {
     int height = 0;
     // Columns 1..storedWidth() of rows 1..height (top row first), column by column, 0 or -1 per
     // cell. The columns after `width` hold the fill bits that complete each stored row.
-    std::vector<Cell> cells;
+    std::vector<DecodedCell> cells;
 
     // The width rounded up to whole 32-bit words: the pixels one stored row holds, at most 128.
     int storedWidth() const;
-    Cell cellAt(int x, int y) const; // 1-based, y from the top, as in the document
+    DecodedCell cellAt(int x, int y) const; // 1-based, y from the top
 };
 
 using BmpResult = std::variant<BmpError, DecodedBmp>;
@@ -71,7 +71,3 @@ using BmpResult = std::variant<BmpError, DecodedBmp>;
 // is light; a file without a palette is read as black on white, colour 0 set. Bytes after the
 // rows are ignored.
 BmpResult decodeBmp(const std::vector<std::uint8_t>& bytes);
-
-// Writes the picture into the current frame k, columns 1..storedWidth() and rows 1..height, and
-// makes its size the document's size (all frames share it). Nothing else changes.
-void applyBmp(PictureDocument& doc, const DecodedBmp& bmp);

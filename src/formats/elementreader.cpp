@@ -109,7 +109,7 @@ void ElementReader::closePrompt() {
     const bool allPictures =
         prompted_.size() > 1 &&
         std::all_of(prompted_.begin(), prompted_.end(), [](const FoundItem& item) {
-            return item.artwork && item.artwork->kind == DocumentKind::Picture;
+            return item.artwork && item.artwork->kind == ArtworkKind::Picture;
         });
     if (!allPictures) {
         items_.insert(items_.end(), prompted_.begin(), prompted_.end());

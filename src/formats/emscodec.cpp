@@ -9,17 +9,17 @@ namespace {
 // The rows of a frame hold byte j of every row in columns 8j + 1 .. 8j + 8. Both directions work
 // on one such byte column at a time, gathered top to bottom, so that the inner loops run down
 // the store's columns, which lie contiguous in memory.
-using ByteColumn = std::array<std::uint8_t, kMaxHeight>;
+using ByteColumn = std::array<std::uint8_t, kMaxArtworkHeight>;
 
-// Writes the rows of one frame to `out`, R bytes per row. The last byte of a row starts at
-// column 8(R - 1) + 1 <= 121, so its eight columns always lie inside the store.
-void packFrame(const Frame& frame, int width, int height, std::uint8_t* out) {
+// Writes the rows of one frame, whose column 1 starts at `frame`, to `out`, R bytes per row.
+void packFrame(const DecodedCell* frame, std::size_t columnStride, int width, int height,
+               std::uint8_t* out) {
     const int rowLength = rowBytes(width);
     ByteColumn packed;
     for (int byteIndex = 0; byteIndex < rowLength; ++byteIndex) {
         packed.fill(0);
         for (int bit = 0; bit < 8; ++bit) {
-            const Cell* cells = &frame[8 * byteIndex + 1 + bit][1];
+            const DecodedCell* cells = frame + (8 * byteIndex + bit) * columnStride;
             const auto mask = static_cast<std::uint8_t>(0x80 >> bit);
             for (int y = 0; y < height; ++y) {
                 packed[y] |= cells[y] != 0 ? mask : 0;
@@ -32,7 +32,7 @@ void packFrame(const Frame& frame, int width, int height, std::uint8_t* out) {
 }
 
 // Reads the rows of one frame from `in` into a block of 8R columns of `height` cells each.
-void unpackFrame(const std::uint8_t* in, int width, int height, Cell* block) {
+void unpackFrame(const std::uint8_t* in, int width, int height, DecodedCell* block) {
     const int rowLength = rowBytes(width);
     ByteColumn packed;
     for (int byteIndex = 0; byteIndex < rowLength; ++byteIndex) {
@@ -40,10 +40,10 @@ void unpackFrame(const std::uint8_t* in, int width, int height, Cell* block) {
             packed[y] = in[y * rowLength + byteIndex];
         }
         for (int bit = 0; bit < 8; ++bit) {
-            Cell* cells = block + static_cast<std::size_t>(8 * byteIndex + bit) * height;
+            DecodedCell* cells = block + static_cast<std::size_t>(8 * byteIndex + bit) * height;
             const int shift = 7 - bit;
             for (int y = 0; y < height; ++y) {
-                cells[y] = static_cast<Cell>(-((packed[y] >> shift) & 1));
+                cells[y] = static_cast<DecodedCell>(-((packed[y] >> shift) & 1));
             }
         }
     }
@@ -59,26 +59,32 @@ int DecodedPicture::blockWidth() const {
     return 8 * rowBytes(MX);
 }
 
-Cell DecodedPicture::cellAt(int frame, int x, int y) const {
+DecodedCell DecodedPicture::cellAt(int frame, int x, int y) const {
     const std::size_t column = static_cast<std::size_t>(frame - 1) * blockWidth() + (x - 1);
     return cells[column * MY + (y - 1)];
 }
 
-std::vector<std::uint8_t> encode(const PictureDocument& doc) {
+CellColumns DecodedPicture::columns() const {
+    const auto columnCells = static_cast<std::size_t>(MY);
+    return {cells.data(), columnCells * blockWidth(), columnCells};
+}
+
+std::vector<std::uint8_t> encode(const EmsHeader& header, const CellColumns& cells) {
     const auto byte = [](int value) { return static_cast<std::uint8_t>(value); };
+    const bool animation = header.kind == ArtworkKind::Animation;
     std::vector<std::uint8_t> out;
-    if (isAnimation(doc)) {
-        out = {kAnimationTag, byte(doc.MX), byte(doc.MY), doc.kK, doc.zZ};
+    if (animation) {
+        out = {kAnimationTag, byte(header.MX), byte(header.MY), byte(header.kK), byte(header.zZ)};
     } else {
-        out = {kPictureTag, byte(doc.MX), byte(doc.MY)};
+        out = {kPictureTag, byte(header.MX), byte(header.MY)};
     }
     const std::size_t headerBytes = out.size();
-    const int frames = isAnimation(doc) ? doc.kK : 1;
-    const std::size_t frameBytes = static_cast<std::size_t>(rowBytes(doc.MX)) * doc.MY;
+    const int frames = animation ? header.kK : 1;
+    const std::size_t frameBytes = static_cast<std::size_t>(rowBytes(header.MX)) * header.MY;
     out.resize(headerBytes + frames * frameBytes);
-    for (int frame = 1; frame <= frames; ++frame) {
-        packFrame(doc.pixels[frame], doc.MX, doc.MY,
-                  out.data() + headerBytes + (frame - 1) * frameBytes);
+    for (int frame = 0; frame < frames; ++frame) {
+        packFrame(cells.first + frame * cells.frameStride, cells.columnStride, header.MX, header.MY,
+                  out.data() + headerBytes + frame * frameBytes);
     }
     return out;
 }
@@ -98,13 +104,13 @@ DecodeResult decodeFrames(const std::vector<std::uint8_t>& bytes, int frameLimit
     const auto byteAt = [&bytes](std::size_t at) { return at < bytes.size() ? bytes[at] : 0; };
 
     DecodedPicture picture;
-    picture.kind = animation ? DocumentKind::Animation : DocumentKind::Picture;
+    picture.kind = animation ? ArtworkKind::Animation : ArtworkKind::Picture;
     picture.MX = byteAt(1);
     picture.MY = byteAt(2);
     picture.kK = animation ? byteAt(3) : 1;
     picture.zZ = animation ? byteAt(4) : 0;
-    if (!inRange(picture.MX, 1, kMaxWidth) || !inRange(picture.MY, 1, kMaxHeight) ||
-        !inRange(picture.kK, 1, kMaxFrames)) {
+    if (!inRange(picture.MX, 1, kMaxArtworkWidth) || !inRange(picture.MY, 1, kMaxArtworkHeight) ||
+        !inRange(picture.kK, 1, kMaxArtworkFrames)) {
         return DecodeError::BadHeader;
     }
 
@@ -129,28 +135,9 @@ DecodeResult decodeFrames(const std::vector<std::uint8_t>& bytes, int frameLimit
 } // namespace
 
 DecodeResult decode(const std::vector<std::uint8_t>& bytes) {
-    return decodeFrames(bytes, kMaxFrames);
+    return decodeFrames(bytes, kMaxArtworkFrames);
 }
 
 DecodeResult decodeFirstFrame(const std::vector<std::uint8_t>& bytes) {
     return decodeFrames(bytes, 1);
-}
-
-void applyDecoded(PictureDocument& doc, const DecodedPicture& picture) {
-    doc.kind = picture.kind;
-    doc.MX = picture.MX;
-    doc.MY = picture.MY;
-    doc.kK = static_cast<std::uint8_t>(picture.kK);
-    if (picture.kind == DocumentKind::Animation) {
-        doc.zZ = static_cast<std::uint8_t>(picture.zZ);
-    }
-    doc.k = 1;
-
-    const int blockWidth = picture.blockWidth();
-    const Cell* column = picture.cells.data();
-    for (int frame = 1; frame <= picture.kK; ++frame) {
-        for (int x = 1; x <= blockWidth; ++x, column += picture.MY) {
-            std::copy_n(column, picture.MY, &doc.pixels[frame][x][1]);
-        }
-    }
 }

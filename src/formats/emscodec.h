@@ -1,8 +1,8 @@
 #pragma once
 
 #include "emslayout.h"
-#include "picturedocument.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <variant>
 #include <vector>
@@ -16,25 +16,32 @@ enum class DecodeError {
     BadHeader,   // a size or frame count out of range (a missing header byte reads as 0)
 };
 
+// Frames of cells held column by column, as a decoded file and the editor's store both hold them:
+// cell x, y of frame f (all 1-based) lies at first[(f - 1) * frameStride + (x - 1) * columnStride
+// + (y - 1)]. Encoding reads the cells where they lie.
+struct CellColumns {
+    const DecodedCell* first = nullptr;
+    std::size_t frameStride = 0;
+    std::size_t columnStride = 0;
+};
+
 // What a file holds, checked and unpacked, before it touches any document.
-struct DecodedPicture {
-    DocumentKind kind = DocumentKind::Picture;
-    int MX = 0;
-    int MY = 0;
-    int kK = 0;
-    int zZ = 0; // read from animations only; 0 for a picture
+struct DecodedPicture : EmsHeader {
     // The block a file overwrites: columns 1..blockWidth() and rows 1..MY of frames 1..kK,
     // frame by frame, column by column, 0 or -1 per cell.
-    std::vector<Cell> cells;
+    std::vector<DecodedCell> cells;
 
     int blockWidth() const;
-    Cell cellAt(int frame, int x, int y) const; // 1-based, as in the document
+    DecodedCell cellAt(int frame, int x, int y) const; // 1-based
+    CellColumns columns() const;
 };
 
 using DecodeResult = std::variant<DecodeError, DecodedPicture>;
 
-// The file bytes of the document: a picture as .ems, an animation as .ema.
-std::vector<std::uint8_t> encode(const PictureDocument& doc);
+// The file bytes: a picture as .ems (frame 1), an animation as .ema (frames 1..kK). Each row
+// takes columns 1..8R, the cells beyond MX included, so those must lie in `cells` (8R is at most
+// 128: the editor's store always holds them).
+std::vector<std::uint8_t> encode(const EmsHeader& header, const CellColumns& cells);
 
 // Reads a whole file. Bytes after the pixel data are ignored; bytes missing at the end of a short
 // file read as 0: a missing delay is 0 (a stopped preview), missing pixels come out clear.
@@ -44,8 +51,3 @@ DecodeResult decode(const std::vector<std::uint8_t>& bytes);
 // holds. Unpacking the 15 other frames of the largest animation would take half the time a
 // thumbnail's whole process takes.
 DecodeResult decodeFirstFrame(const std::vector<std::uint8_t>& bytes);
-
-// Writes a decoded file into the document in one step: kind, size, frame count, delay (for an
-// animation), the block of cells the file covers, and frame 1 as the current frame. Cells outside
-// the block and frames after kK keep what they held.
-void applyDecoded(PictureDocument& doc, const DecodedPicture& picture);

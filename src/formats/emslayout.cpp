@@ -4,10 +4,10 @@ int rowBytes(int width) {
     return (width + 7) / 8;
 }
 
-int fileByteCount(const PictureDocument& doc) {
-    const int frameBytes = rowBytes(doc.MX) * doc.MY;
-    if (doc.kind == DocumentKind::Picture) {
+int fileByteCount(const EmsHeader& header) {
+    const int frameBytes = rowBytes(header.MX) * header.MY;
+    if (header.kind == ArtworkKind::Picture) {
         return kPictureHeaderBytes + frameBytes;
     }
-    return kAnimationHeaderBytes + doc.kK * frameBytes;
+    return kAnimationHeaderBytes + header.kK * frameBytes;
 }

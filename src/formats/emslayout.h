@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picturedocument.h"
+#include "artworktypes.h"
 
 #include <cstdint>
 
@@ -18,11 +18,22 @@ constexpr int kPictureHeaderBytes = 3;
 constexpr int kAnimationHeaderBytes = 5;
 
 // The longest file a reader ever needs: a 128 x 96 animation of 16 frames.
-constexpr int kLargestFileBytes = kAnimationHeaderBytes + kMaxFrames * (kMaxWidth / 8) * kMaxHeight;
+constexpr int kLargestFileBytes =
+    kAnimationHeaderBytes + kMaxArtworkFrames * (kMaxArtworkWidth / 8) * kMaxArtworkHeight;
 
 // Bytes one stored pixel row of the given width takes: the width rounded up to whole bytes.
 int rowBytes(int width);
 
-// Length of the file that saving the document writes: a 3-byte header and one frame for a
-// picture, a 5-byte header and every frame for an animation.
-int fileByteCount(const PictureDocument& doc);
+// What a header says: the kind, the size, and for an animation the frame count and the delay
+// between frames in units of 12 ms (kK is 1 and zZ 0 for a picture).
+struct EmsHeader {
+    ArtworkKind kind = ArtworkKind::Picture;
+    int MX = 0;
+    int MY = 0;
+    int kK = 0;
+    int zZ = 0;
+};
+
+// Length of the file with this header: a 3-byte header and one frame for a picture, a 5-byte
+// header and every frame for an animation.
+int fileByteCount(const EmsHeader& header);

@@ -185,7 +185,7 @@ int frameTenths(int zZ) {
 EmsCarrier emsCarrierFor(const Artwork& artwork, bool extendedObject) {
     const int width = artwork.width;
     const int height = artwork.height;
-    if (artwork.kind == DocumentKind::Animation) {
+    if (artwork.kind == ArtworkKind::Animation) {
         const bool fourFrames = artwork.frames.size() == kPredefinedAnimationFrames;
         if (!extendedObject && fourFrames && width == height && width == kSmallAnimationSide) {
             return EmsCarrier::SmallAnimation;

@@ -52,7 +52,7 @@ std::optional<Artwork> decodePictureElement(std::uint8_t id,
         return std::nullopt;
     }
     const bool animation = shape->frames > 1;
-    Artwork artwork = blankArtwork(animation ? DocumentKind::Animation : DocumentKind::Picture,
+    Artwork artwork = blankArtwork(animation ? ArtworkKind::Animation : ArtworkKind::Picture,
                                    shape->width, shape->height, shape->frames);
     artwork.zZ = animation ? kPredefinedAnimationDelay : 0;
     for (int frame = 0; frame < shape->frames; ++frame) {
@@ -68,7 +68,7 @@ Artwork sideBySide(const std::vector<Artwork>& strips) {
         width += strip.width;
         height = std::max(height, strip.height);
     }
-    Artwork whole = blankArtwork(DocumentKind::Picture, width, height, 1);
+    Artwork whole = blankArtwork(ArtworkKind::Picture, width, height, 1);
     int left = 0;
     for (const Artwork& strip : strips) {
         for (int y = 0; y < strip.height; ++y) {

@@ -75,8 +75,8 @@ std::optional<Artwork> decodeExtendedObjectArtwork(std::uint8_t type,
         data.size() < headerOctets + frameOctets * frames) {
         return std::nullopt;
     }
-    Artwork artwork = blankArtwork(animation ? DocumentKind::Animation : DocumentKind::Picture,
-                                   width, height, frames);
+    Artwork artwork = blankArtwork(animation ? ArtworkKind::Animation : ArtworkKind::Picture, width,
+                                   height, frames);
     if (animation) {
         artwork.zZ = delayOf((data[3] >> 4) + 1);
     }

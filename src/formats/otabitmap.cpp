@@ -29,7 +29,7 @@ std::optional<Artwork> decodeOtaBitmap(const std::uint8_t* data, std::size_t siz
     if (size - kOtaHeaderOctets < streamFrameOctets(width, height)) {
         return std::nullopt;
     }
-    Artwork artwork = blankArtwork(DocumentKind::Picture, width, height, 1);
+    Artwork artwork = blankArtwork(ArtworkKind::Picture, width, height, 1);
     drawStreamFrame(artwork, 0, data + kOtaHeaderOctets);
     return artwork;
 }

@@ -150,7 +150,7 @@ std::variant<ConvertedImage, std::string> convertImage(const QByteArray& bytes,
             if (frameSize.width() < cells->width || frameSize.height() < cells->height) {
                 return std::string("decodes smaller than its header says");
             }
-            artwork = blankArtwork(DocumentKind::Picture, cells->width, cells->height, 0);
+            artwork = blankArtwork(ArtworkKind::Picture, cells->width, cells->height, 0);
         } else if (image.size() != frameSize) {
             break;
         }
@@ -160,7 +160,7 @@ std::variant<ConvertedImage, std::string> convertImage(const QByteArray& bytes,
         return std::string("holds no picture");
     }
     if (artwork.frames.size() > 1) {
-        artwork.kind = DocumentKind::Animation;
+        artwork.kind = ArtworkKind::Animation;
         artwork.zZ = delayUnits(firstDelay, format == "gif");
     }
     return ConvertedImage{std::move(artwork), framesInFile};

@@ -22,8 +22,8 @@ constexpr std::size_t kImageReadLimit = 64 * 1024 * 1024;
 struct ImageRequest {
     CutSettings cut;
     bool fit = false; // scale a larger picture down into the box, else refuse it
-    CellsSize box{kMaxWidth, kMaxHeight}; // what fits; at most 128 x 96
-    int mostFrames = kMaxFrames;          // 1 takes the first frame of an animation, as a picture
+    CellsSize box{kMaxArtworkWidth, kMaxArtworkHeight}; // what fits; at most 128 x 96
+    int mostFrames = kMaxArtworkFrames; // 1 takes the first frame of an animation, as a picture
     long long mostPixels = kMostImagePixels; // a larger picture is refused from its header
 };
 

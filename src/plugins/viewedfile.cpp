@@ -29,13 +29,13 @@ ViewResult viewFile(const std::vector<std::uint8_t>& bytes) {
     ViewedFile file;
     file.width = header.MX;
     file.height = header.MY;
-    file.animated = header.kind == DocumentKind::Animation && header.kK > 1 && header.zZ > 0;
+    file.animated = header.kind == ArtworkKind::Animation && header.kK > 1 && header.zZ > 0;
     file.delayMs = file.animated ? header.zZ * kDelayStepMs : 0;
     file.frameCount = file.animated ? header.kK : 1;
 
     // Rows the file lacks read as clear, as in the editor.
     const std::size_t start =
-        header.kind == DocumentKind::Animation ? kAnimationHeaderBytes : kPictureHeaderBytes;
+        header.kind == ArtworkKind::Animation ? kAnimationHeaderBytes : kPictureHeaderBytes;
     file.rows.assign(static_cast<std::size_t>(file.frameCount) * file.height * file.rowLength(), 0);
     if (bytes.size() > start) {
         std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(start),

@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     const auto& request = std::get<ThumbnailRequest>(parsed);
 
     // Nothing after frame 1 of the largest animation matters to a thumbnail.
-    constexpr std::size_t kFirstFrameBytes = kAnimationHeaderBytes + kMaxWidth / 8 * kMaxHeight;
+    constexpr std::size_t kFirstFrameBytes =
+        kAnimationHeaderBytes + kMaxArtworkWidth / 8 * kMaxArtworkHeight;
     const auto bytes = readFileStart(request.input, kFirstFrameBytes);
     if (!bytes) {
         fail("cannot read " + request.input);

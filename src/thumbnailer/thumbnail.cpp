@@ -23,7 +23,7 @@ GreyImage thumbnailImage(const DecodedPicture& picture, int size) {
     for (int y = 1; y <= picture.MY; ++y) {
         std::uint8_t* firstRow = image.row((y - 1) * scale);
         for (int x = 1; x <= picture.MX; ++x) {
-            if (isSet(picture.cellAt(1, x, y))) {
+            if (picture.cellAt(1, x, y) != kDecodedClear) {
                 std::memset(firstRow + (x - 1) * scale, kBlack, static_cast<std::size_t>(scale));
             }
         }

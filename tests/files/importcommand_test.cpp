@@ -1,6 +1,6 @@
 #include "bmpfixtures.h"
 #include "bmpreader.h"
-#include "emslayout.h"
+#include "documentbytes.h"
 #include "fakeprompts.h"
 #include "importcommand.h"
 #include "titlerules.h"

@@ -1,4 +1,4 @@
-#include "emscodec.h"
+#include "documentbytes.h"
 #include "emslayout.h"
 #include "fakeprompts.h"
 #include "filetestsupport.h"

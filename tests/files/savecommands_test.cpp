@@ -1,4 +1,4 @@
-#include "emscodec.h"
+#include "documentbytes.h"
 #include "fakeprompts.h"
 #include "filetestsupport.h"
 #include "newdocument.h"

@@ -1,5 +1,6 @@
 #include "bmpfixtures.h"
-#include "emscodec.h"
+#include "documentbytes.h"
+#include "emslayout.h"
 #include "fakeprompts.h"
 #include "filereading.h"
 #include "filetestsupport.h"

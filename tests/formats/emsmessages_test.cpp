@@ -7,7 +7,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Artwork checkered(DocumentKind kind, int width, int height, int frames) {
+Artwork checkered(ArtworkKind kind, int width, int height, int frames) {
     Artwork artwork = blankArtwork(kind, width, height, frames);
     for (int frame = 0; frame < frames; ++frame) {
         for (int y = 0; y < height; ++y) {
@@ -22,8 +22,8 @@ Artwork checkered(DocumentKind kind, int width, int height, int frames) {
 // Whatever the text's length, coding and the picture's place in it, every message fits its
 // 140 octets (160 septets), the parts are numbered, and the text arrives whole and in order.
 TEST(EmsMessages, EveryMessageFitsAndTheTextArrivesWhole) {
-    const Artwork strips = checkered(DocumentKind::Picture, 72, 28, 1);
-    const Artwork extended = checkered(DocumentKind::Animation, 40, 30, 9);
+    const Artwork strips = checkered(ArtworkKind::Picture, 72, 28, 1);
+    const Artwork extended = checkered(ArtworkKind::Animation, 40, 30, 9);
     for (const std::u32string unit : {U"ab€d{", U"жёлтый"}) {
         for (int length = 0; length <= 420; length += 35) {
             std::u32string text;

@@ -81,7 +81,7 @@ TEST(MessageListing, ReadsEveryKindOfMessageInTheFormsAModemPrints) {
         ASSERT_EQ(art.width, expected.width);
         ASSERT_EQ(art.height, expected.height);
         ASSERT_EQ(static_cast<int>(art.frames.size()), expected.frames);
-        EXPECT_EQ(art.kind, expected.frames > 1 ? DocumentKind::Animation : DocumentKind::Picture);
+        EXPECT_EQ(art.kind, expected.frames > 1 ? ArtworkKind::Animation : ArtworkKind::Picture);
         EXPECT_EQ(art.zZ, expected.zZ);
         int wrong = 0;
         for (int f = 0; f < expected.frames; ++f) {

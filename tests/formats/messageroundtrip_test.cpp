@@ -11,10 +11,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Artwork randomArtwork(DocumentKind kind, int width, int height, int frames) {
+Artwork randomArtwork(ArtworkKind kind, int width, int height, int frames) {
     std::mt19937 random(static_cast<unsigned>(width * 1000 + height * 10 + frames));
     Artwork artwork = blankArtwork(kind, width, height, frames);
-    artwork.zZ = kind == DocumentKind::Animation ? 1 + static_cast<int>(random() % 255) : 0;
+    artwork.zZ = kind == ArtworkKind::Animation ? 1 + static_cast<int>(random() % 255) : 0;
     for (auto& frame : artwork.frames) {
         for (auto& pixel : frame) {
             pixel = random() % 2;
@@ -91,10 +91,10 @@ Artwork sentAndRead(const Artwork& artwork, EmsCarrier carrier) {
 // standard element and as an Extended Object, animations of two frames as Extended Objects
 // with their delay as the frame time rounded to tenths of a second.
 TEST(MessageRoundTrip, EverySizeComesBackAsItWasSent) {
-    for (int width = 1; width <= kMaxWidth; ++width) {
-        for (int height = 1; height <= kMaxHeight; ++height) {
+    for (int width = 1; width <= kMaxArtworkWidth; ++width) {
+        for (int height = 1; height <= kMaxArtworkHeight; ++height) {
             SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
-            const Artwork picture = randomArtwork(DocumentKind::Picture, width, height, 1);
+            const Artwork picture = randomArtwork(ArtworkKind::Picture, width, height, 1);
             const EmsCarrier standard = emsCarrierFor(picture, false);
             const bool octetWide = standard == EmsCarrier::VariablePicture ||
                                    standard == EmsCarrier::VariablePictureStrips;
@@ -102,7 +102,7 @@ TEST(MessageRoundTrip, EverySizeComesBackAsItWasSent) {
             ASSERT_TRUE(
                 samePixels(picture, sentAndRead(picture, EmsCarrier::ExtendedBitmap), false));
 
-            const Artwork animation = randomArtwork(DocumentKind::Animation, width, height, 2);
+            const Artwork animation = randomArtwork(ArtworkKind::Animation, width, height, 2);
             const Artwork read = sentAndRead(animation, EmsCarrier::ExtendedAnimation);
             ASSERT_TRUE(samePixels(animation, read, false));
             ASSERT_EQ(read.zZ, (frameTenths(animation.zZ) * 100 + 6) / 12);
@@ -112,18 +112,18 @@ TEST(MessageRoundTrip, EverySizeComesBackAsItWasSent) {
 
 TEST(MessageRoundTrip, StandardAnimationsAndNokiaMessagesComeBack) {
     for (const int side : {kSmallAnimationSide, kLargeAnimationSide}) {
-        const Artwork animation = randomArtwork(DocumentKind::Animation, side, side, 4);
+        const Artwork animation = randomArtwork(ArtworkKind::Animation, side, side, 4);
         const Artwork read = sentAndRead(animation, emsCarrierFor(animation, false));
         EXPECT_TRUE(samePixels(animation, read, false));
         EXPECT_EQ(read.zZ, 16);
     }
     const Artwork picture =
-        randomArtwork(DocumentKind::Picture, kNokiaPictureWidth, kNokiaPictureHeight, 1);
+        randomArtwork(ArtworkKind::Picture, kNokiaPictureWidth, kNokiaPictureHeight, 1);
     const auto pictureMessages =
         portMessages(kNokiaPicturePort, nokiaPictureMessage(picture, U"Привет"), 5);
     EXPECT_TRUE(samePixels(
         picture, readBack(listingOf(std::get<std::vector<ShortMessage>>(pictureMessages))), false));
-    const Artwork logo = randomArtwork(DocumentKind::Picture, kNokiaLogoWidth, kNokiaLogoHeight, 1);
+    const Artwork logo = randomArtwork(ArtworkKind::Picture, kNokiaLogoWidth, kNokiaLogoHeight, 1);
     const auto logoMessages =
         portMessages(kNokiaOperatorLogoPort, operatorLogo(*operatorCode("250 01"), logo), 6);
     EXPECT_TRUE(samePixels(

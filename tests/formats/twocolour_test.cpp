@@ -142,9 +142,9 @@ TEST(TwoColour, FittedSizesKeepTheAspectAndNeverEnlarge) {
 
 // Every width the editor holds, through the editor's own import.
 TEST(BmpWriter, TheEditorsImportReadsEveryFrameBackUnchanged) {
-    for (int width = 1; width <= kMaxWidth; ++width) {
-        const int height = 1 + width * 95 / kMaxWidth;
-        Artwork artwork = blankArtwork(DocumentKind::Animation, width, height, 2);
+    for (int width = 1; width <= kMaxArtworkWidth; ++width) {
+        const int height = 1 + width * 95 / kMaxArtworkWidth;
+        Artwork artwork = blankArtwork(ArtworkKind::Animation, width, height, 2);
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 artwork.set(1, x, y, (x * 7 + y * 3) % 5 == 0 || x == y);
@@ -158,7 +158,7 @@ TEST(BmpWriter, TheEditorsImportReadsEveryFrameBackUnchanged) {
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < bmp.storedWidth(); ++x) {
                 const bool wanted = x < width && artwork.isSet(1, x, y);
-                ASSERT_EQ(isSet(bmp.cellAt(x + 1, y + 1)), wanted)
+                ASSERT_EQ(bmp.cellAt(x + 1, y + 1) != kDecodedClear, wanted)
                     << width << ": " << x << ", " << y;
             }
         }

@@ -19,7 +19,7 @@ struct ViewerCase {
 };
 
 // Frames with every pixel different from its neighbours in some frame: x + y + frame decides.
-inline Artwork patternArtwork(DocumentKind kind, int width, int height, int frames, int zZ) {
+inline Artwork patternArtwork(ArtworkKind kind, int width, int height, int frames, int zZ) {
     Artwork artwork = blankArtwork(kind, width, height, frames);
     artwork.zZ = zZ;
     for (int frame = 0; frame < frames; ++frame) {
@@ -45,27 +45,27 @@ inline ViewerCase viewerCase(std::string name, Bytes bytes) {
 // Good files of every kind the editor reads, and files it refuses. A delay of 75 steps (900 ms)
 // is one that a frame rate of 1000 / 900 per second would cut to 899 ms.
 inline std::vector<ViewerCase> viewerCases() {
-    const Bytes picture = encodeArtwork(patternArtwork(DocumentKind::Picture, 10, 3, 1, 0));
+    const Bytes picture = encodeArtwork(patternArtwork(ArtworkKind::Picture, 10, 3, 1, 0));
     Bytes withFillBits = picture;
     for (std::size_t row = 0; row < 3; ++row) {
         withFillBits[kPictureHeaderBytes + 2 * row + 1] |= 0x3f; // columns 11..16: never shown
     }
-    Bytes cut = encodeArtwork(patternArtwork(DocumentKind::Animation, 16, 16, 4, 255));
+    Bytes cut = encodeArtwork(patternArtwork(ArtworkKind::Animation, 16, 16, 4, 255));
     cut.resize(cut.size() - 40);
-    Bytes trailing = encodeArtwork(patternArtwork(DocumentKind::Animation, 128, 96, 16, 3));
+    Bytes trailing = encodeArtwork(patternArtwork(ArtworkKind::Animation, 128, 96, 16, 3));
     trailing.resize(trailing.size() + 100000, 0xff);
     return {
         viewerCase("fill.ems", withFillBits),
         viewerCase("largest.ems",
-                   encodeArtwork(patternArtwork(DocumentKind::Picture, 128, 96, 1, 0))),
+                   encodeArtwork(patternArtwork(ArtworkKind::Picture, 128, 96, 1, 0))),
         viewerCase("largest.ema",
-                   encodeArtwork(patternArtwork(DocumentKind::Animation, 128, 96, 16, 75))),
+                   encodeArtwork(patternArtwork(ArtworkKind::Animation, 128, 96, 16, 75))),
         viewerCase("trailing.ema", trailing),
         viewerCase("cut.ema", cut),
         viewerCase("stopped.ema",
-                   encodeArtwork(patternArtwork(DocumentKind::Animation, 9, 5, 3, 0))),
+                   encodeArtwork(patternArtwork(ArtworkKind::Animation, 9, 5, 3, 0))),
         viewerCase("oneframe.ema",
-                   encodeArtwork(patternArtwork(DocumentKind::Animation, 9, 5, 1, 7))),
+                   encodeArtwork(patternArtwork(ArtworkKind::Animation, 9, 5, 1, 7))),
         viewerCase("nodelay.ema", {6, 16, 16, 4}),
         viewerCase("picture-as.ema", picture),
         viewerCase("empty.ems", {}),
