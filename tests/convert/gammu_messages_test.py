@@ -53,7 +53,7 @@ def encoded(entry, kind, frames, text=None):
 
 def tpdu_lines(messages, layout, smsc, cmgl):
     """The messages as a modem or a file lists them: hex TPDUs, with gammu's SMSC part or none,
-    after +CMGL lines or not."""
+    after a modem's length lines or not (+CMGL for the SUBMITs, +CMGR for the DELIVERs)."""
     lines = []
     for index, message in enumerate(messages, 1):
         message = dict(message, Number=RECIPIENT, PDU=layout,
@@ -67,7 +67,8 @@ def tpdu_lines(messages, layout, smsc, cmgl):
         if smsc is None:
             pdu = pdu[pdu[0] + 1:]
         if cmgl:
-            lines.append(f"+CMGL: {index},1,,{len(pdu) - (pdu[0] + 1 if smsc else 0)}")
+            status = f"+CMGL: {index},1" if layout == "Submit" else "+CMGR: 0"
+            lines.append(f"{status},,{len(pdu) - (pdu[0] + 1 if smsc else 0)}")
         lines.append(pdu.hex().upper())
     return lines
 
