@@ -146,6 +146,26 @@ TEST(MessageListing, PassesOverWhatItCannotReadWithANote) {
     EXPECT_EQ(listingOf(text(smallPictureSubmit(32))).items.size(), 1u);
 }
 
+// TPDUs of other types, laid out as TS 23.040 gives them, are named and carry no message; an
+// SMSC part before them changes nothing.
+TEST(MessageListing, NamesTheOtherTpdusWithoutANote) {
+    const MessageListing listing =
+        listingOf(text("06050B919761214365F7622170024444006221700244540000\n"
+                       "0100622170024444"
+                       "00\n"
+                       "01C000622170024444"
+                       "00\n"
+                       "07919761000000F00205000105"
+                       "0B919761214365F700\n"));
+    std::vector<std::string> named;
+    for (const ListingNote& other : listing.others) {
+        named.push_back(std::to_string(other.line) + " " + other.what);
+    }
+    EXPECT_EQ(named, (std::vector<std::string>{"1 SMS-STATUS-REPORT", "2 SMS-SUBMIT-REPORT",
+                                               "3 SMS-SUBMIT-REPORT", "4 SMS-COMMAND"}));
+    EXPECT_TRUE(listing.messages.empty());
+}
+
 std::string hexOf(const Bytes& octets) {
     std::string hex;
     for (const std::uint8_t octet : octets) {
