@@ -151,12 +151,9 @@ TEST(MessageListing, PassesOverWhatItCannotReadWithANote) {
 TEST(MessageListing, NamesTheOtherTpdusWithoutANote) {
     const MessageListing listing =
         listingOf(text("06050B919761214365F7622170024444006221700244540000\n"
-                       "0100622170024444"
-                       "00\n"
-                       "01C000622170024444"
-                       "00\n"
-                       "07919761000000F00205000105"
-                       "0B919761214365F700\n"));
+                       "010062217002444400\n"
+                       "01C00062217002444400\n"
+                       "07919761000000F002050001050B919761214365F700\n"));
     std::vector<std::string> named;
     for (const ListingNote& other : listing.others) {
         named.push_back(std::to_string(other.line) + " " + other.what);
