@@ -132,11 +132,10 @@ std::optional<ListingError> readNokiaPayload(NokiaPort port,
                                              const std::vector<std::uint8_t>& payload,
                                              FoundMessage& message, int lastPart,
                                              std::vector<FoundItem>& items) {
-    const std::string where = "message " + std::to_string(message.number) + ": ";
     if (port == NokiaPort::Picture) {
         auto picture = decodeNokiaPictureMessage(payload);
         if (!picture) {
-            return ListingError{where + "the Nokia picture message is cut short"};
+            return ListingError{"the Nokia picture message is cut short"};
         }
         message.text += picture->text;
         items.push_back({"Nokia picture message (port 5514)", std::move(picture->picture),
@@ -145,7 +144,7 @@ std::optional<ListingError> readNokiaPayload(NokiaPort port,
     }
     auto logo = decodeNokiaOperatorLogo(payload);
     if (!logo) {
-        return ListingError{where + "the Nokia operator logo is cut short"};
+        return ListingError{"the Nokia operator logo is cut short"};
     }
     items.push_back({"Nokia operator logo for " + logo->network + " (port 5506)",
                      std::move(logo->logo), message.number, 1, lastPart});

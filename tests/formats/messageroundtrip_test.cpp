@@ -39,12 +39,12 @@ Bytes listingOf(const std::vector<ShortMessage>& messages) {
 
 // The first picture or animation read back, or a failure saying why there is none.
 Artwork readBack(const Bytes& listing) {
-    const auto result = decodeMessageListing(listing);
-    if (const auto* error = std::get_if<ListingError>(&result)) {
-        ADD_FAILURE() << error->reason;
+    const MessageListing result = decodeMessageListing(listing);
+    if (!result.notes.empty()) {
+        ADD_FAILURE() << "line " << result.notes[0].line << ": " << result.notes[0].what;
         return {};
     }
-    const auto& items = std::get<MessageListing>(result).items;
+    const auto& items = result.items;
     if (items.empty() || !items.front().artwork) {
         ADD_FAILURE() << "no picture or animation read back";
         return {};
