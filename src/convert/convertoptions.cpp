@@ -98,6 +98,8 @@ OptionTable optionTable(ConvertOptions& o) {
          takesNumber(o.position, 0, kLargestCount)},
         {"udh", '\0', "", "for a gateway: user data header, space, the rest", setsFlag(o.udhLines)},
         {"at", '\0', "", "for a modem: each PDU after its AT+CMGS line", setsFlag(o.atCommands)},
+        {"json", '\0', "", "for any gateway: each message as a line of JSON",
+         setsFlag(o.jsonLines)},
         {"nokia", '\0', "", "Nokia Smart Messaging instead of EMS", setsFlag(o.nokia)},
         {"network", '\0', "\"MCC MNC\"", "with --nokia, an operator logo for the network",
          into(takeNetwork)},
@@ -133,8 +135,8 @@ std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const ch
     if (options.mode == Mode::Help || options.mode == Mode::Version) {
         return options;
     }
-    if (options.udhLines && options.atCommands) {
-        return "--udh and --at are two forms of the output; choose one";
+    if (options.udhLines + options.atCommands + options.jsonLines > 1) {
+        return "--udh, --at and --json are forms of the output; choose one";
     }
     const std::size_t wanted = options.mode == Mode::Convert ? 2 : 1;
     if (files.size() != wanted) {

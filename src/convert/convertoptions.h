@@ -23,6 +23,7 @@ struct ConvertOptions {
     int position = 0;                   // where in the text the picture stands, in characters
     bool udhLines = false;              // --udh: header and rest of the user data, for gateways
     bool atCommands = false;            // --at: AT+CMGS lines for a modem in PDU mode
+    bool jsonLines = false;             // --json: a JSON object a message, for any gateway
     bool nokia = false;                 // Nokia Smart Messaging instead of EMS
     std::optional<std::string> network; // "MCC MNC": a Nokia operator logo
 

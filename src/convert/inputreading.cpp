@@ -47,6 +47,7 @@ Artwork readInput(const ConvertOptions& options) {
     }
     case FileKind::Png:
     case FileKind::Gif:
+    case FileKind::MessageJson:
     case FileKind::OtherImage:
         return readImage(options);
     }
