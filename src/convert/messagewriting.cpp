@@ -161,26 +161,27 @@ std::string describeNokia(const Artwork& artwork, const ConvertOptions& options)
 
 } // namespace
 
-std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptions& options) {
-    std::vector<ShortMessage> messages;
+std::vector<ShortMessage> shortMessages(const Artwork& artwork, const ConvertOptions& options) {
     if (options.nokia) {
-        messages = nokiaMessages(artwork, options);
-    } else {
-        if (options.network) {
-            throw Refusal(options.input + ": --network is for a Nokia operator logo; add --nokia");
-        }
-        const EmsCarrier carrier = emsCarrierFor(artwork, options.extendedElement);
-        messages = emsMessagesFor(artwork, options, carrier);
-        const bool rowsPadded =
-            carrier == EmsCarrier::VariablePicture || carrier == EmsCarrier::VariablePictureStrips;
-        if (rowsPadded && artwork.width % 8 != 0) {
-            remark(options.input + ": the width " + std::to_string(artwork.width) +
-                   " is padded to " + std::to_string(rowBytes(artwork.width) * 8) +
-                   " with clear pixels on the right");
-        }
+        return nokiaMessages(artwork, options);
     }
+    if (options.network) {
+        throw Refusal(options.input + ": --network is for a Nokia operator logo; add --nokia");
+    }
+    const EmsCarrier carrier = emsCarrierFor(artwork, options.extendedElement);
+    auto messages = emsMessagesFor(artwork, options, carrier);
+    const bool rowsPadded =
+        carrier == EmsCarrier::VariablePicture || carrier == EmsCarrier::VariablePictureStrips;
+    if (rowsPadded && artwork.width % 8 != 0) {
+        remark(options.input + ": the width " + std::to_string(artwork.width) + " is padded to " +
+               std::to_string(rowBytes(artwork.width) * 8) + " with clear pixels on the right");
+    }
+    return messages;
+}
+
+std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptions& options) {
     std::string lines;
-    for (const auto& message : messages) {
+    for (const auto& message : shortMessages(artwork, options)) {
         const auto tpdu = submitTpdu(options.number, message);
         if (options.udhLines) {
             const UserData userData = userDataOf(message);

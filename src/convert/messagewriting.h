@@ -2,10 +2,15 @@
 
 #include "artwork.h"
 #include "convertoptions.h"
+#include "shortmessage.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// The messages for the artwork in sending order, EMS or Nokia Smart Messaging as the options say.
+// Throws a Refusal.
+std::vector<ShortMessage> shortMessages(const Artwork& artwork, const ConvertOptions& options);
 
 // The .pdu file for the artwork: SMS-SUBMIT TPDUs, or the --udh or --at forms. Throws a Refusal.
 std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptions& options);
