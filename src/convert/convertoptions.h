@@ -1,6 +1,7 @@
 #pragma once
 
 #include "emslayout.h"
+#include "optiontable.h"
 #include "twocolour.h"
 
 #include <optional>
@@ -43,6 +44,10 @@ struct ConvertOptions {
 
 // The options, or what is wrong with them, in one line.
 std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const char* const* argv);
+
+// The options that shape messages (--number, --text, --nokia...), storing into `o`: the
+// converter's, and those of every tool that makes messages.
+OptionTable messageOptions(ConvertOptions& o);
 
 // The usage and every option with its help line, for --help.
 std::string convertHelp();

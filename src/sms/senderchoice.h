@@ -1,0 +1,10 @@
+#pragma once
+
+#include "messagesender.h"
+#include "smsoptions.h"
+
+#include <memory>
+
+// The sender the options name, ready to take messages: the modem on --modem, the gateway on
+// --kannel. Throws a Refusal when it cannot be made ready.
+std::unique_ptr<MessageSender> chosenSender(const SmsOptions& options);
