@@ -1,10 +1,12 @@
 #include "senderchoice.h"
 
+#include "kannelsender.h"
 #include "refusal.h"
 
 std::unique_ptr<MessageSender> chosenSender(const SmsOptions& options) {
     if (!options.kannel.empty()) {
-        throw Refusal(options.kannel + ": sending through Kannel is not built in yet");
+        return std::make_unique<KannelSender>(options.kannel, options.messages.number,
+                                              options.waitSeconds);
     }
     throw Refusal(options.modem + ": sending through a modem is not built in yet");
 }
