@@ -213,6 +213,44 @@ class ModemDialogue(unittest.TestCase):
                 if modem.lock_seen is not None:
                     self.assertEqual(modem.lock_seen, b"%10d\n" % modem.pid)
 
+    def test_receiving(self):
+        """The first picture stored is written as it was sent, and --delete takes from the SIM
+        its three parts and nothing else; --list names what the converter names."""
+        listing = os.path.join(self.folder, "stored.pdu")
+        with open(listing, "w") as out:
+            out.write("".join(f"+CMGL: {i},1,,{len(p) // 2 - 1}\n{p}\n"
+                              for i, p in sorted(self.stored().items())))
+        named = subprocess.run([CONVERT, "--list", listing], capture_output=True, text=True)
+        output = os.path.join(self.folder, "received.ems")
+        receive = ["receive", "--wait", "2"]
+        script = {"stored": self.stored(), "unsolicited": "+CMTI: \"SM\",9"}
+        modem, result = self.run_against(script, receive + ["--delete", "--modem"], output)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        with open(output, "rb") as written, open(self.strips, "rb") as sent:
+            self.assertEqual(written.read(), sent.read())
+        self.assertEqual(sorted(modem.stored), [5])
+        self.assertEqual(modem.commands[-3:], ["AT+CMGD=2", "AT+CMGD=4", "AT+CMGD=6"])
+
+        modem, result = self.run_against(script, receive + ["--list", "--modem"])
+        self.assertEqual((result.returncode, result.stdout), (0, named.stdout))
+        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
+
+    def test_port_held(self):
+        """A port another program holds is left alone, and ModemManager is named."""
+        holder = os.path.join(self.folder, "ModemManager")
+        shutil.copy("/bin/sleep", holder)
+        modem = ScriptedModem({})
+        self.addCleanup(modem.stop)
+        manager = subprocess.Popen([holder, "60"], pass_fds=(modem.slave,))
+        self.addCleanup(manager.wait)
+        self.addCleanup(manager.kill)
+        result = subprocess.run([SMS, "send", "--number", "1", "--modem", modem.device,
+                                 self.small], capture_output=True, text=True, timeout=60)
+        self.assertEqual(result.returncode, 1)
+        self.assertTrue(result.stderr.startswith(
+            f"mosaikon-sms: {modem.device}: ModemManager (pid {manager.pid}) holds the port;"),
+            result.stderr)
+
     def run_against(self, script, arguments, *names):
         modem = ScriptedModem(script)
         modem.start()
