@@ -1,5 +1,6 @@
 #include "inputreading.h"
 #include "outgoingmessage.h"
+#include "receiving.h"
 #include "refusal.h"
 #include "senderchoice.h"
 #include "sending.h"
@@ -25,7 +26,8 @@ int run(const SmsOptions& options) {
         std::printf("mosaikon-sms %s\n", MOSAIKON_VERSION);
         return EXIT_SUCCESS;
     case Mode::Receive:
-        throw Refusal(options.modem + ": receiving is not built in yet");
+        receiveFromModem(options);
+        return EXIT_SUCCESS;
     case Mode::Send:
         break;
     }

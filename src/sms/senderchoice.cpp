@@ -1,6 +1,7 @@
 #include "senderchoice.h"
 
 #include "kannelsender.h"
+#include "modemsender.h"
 #include "refusal.h"
 
 std::unique_ptr<MessageSender> chosenSender(const SmsOptions& options) {
@@ -8,5 +9,14 @@ std::unique_ptr<MessageSender> chosenSender(const SmsOptions& options) {
         return std::make_unique<KannelSender>(options.kannel, options.messages.number,
                                               options.waitSeconds);
     }
-    throw Refusal(options.modem + ": sending through a modem is not built in yet");
+    return std::make_unique<ModemSender>(modemSettings(options));
+}
+
+ModemSettings modemSettings(const SmsOptions& options) {
+    ModemSettings settings;
+    settings.device = options.modem;
+    settings.baud = options.baud;
+    settings.pin = options.pin;
+    settings.waitSeconds = options.waitSeconds;
+    return settings;
 }
