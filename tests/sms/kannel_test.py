@@ -206,6 +206,8 @@ class Kannel(unittest.TestCase):
         cases = [(self.url.replace("password=secret", "password=wrong"),
                   "message 1 of 16 was not sent: Kannel answered HTTP 403: Authorization failed "
                   "for sendsms; none was sent before it"),
+                 (f"http://127.0.0.1:{free_ports(1)[0]}/cgi-bin/sendsms",
+                  "message 1 of 16 was not sent: 127.0.0.1: Connection refused; none was sent"),
                  ("ftp://127.0.0.1/", "ftp://127.0.0.1/: is no http:// or https:// address")]
         for url, words in cases:
             with self.subTest(url=url):
