@@ -64,7 +64,7 @@ OptionTable optionTable(SmsOptions& o) {
         {"modem", '\0', "DEVICE", "the modem's serial port, such as /dev/ttyUSB2", stores(o.modem)},
         {"baud", '\0', "N", "the port's speed, 115200 unless given", into(takeBaud)},
         {"pin", '\0', "PIN", "unlocks a SIM that asks for its PIN", into(takePin)},
-        {"wait", '\0', "SECONDS", "seconds to wait for each answer of the modem, 60 unless given",
+        {"wait", '\0', "SECONDS", "seconds to wait for each answer, 60 unless given",
          takesNumber(o.waitSeconds, 1, kLongestWait)},
         {"kannel", '\0', "URL", "sends through this Kannel sendsms address instead",
          stores(o.kannel)},

@@ -19,7 +19,7 @@ struct SmsOptions {
     int baud = 115200;
     std::optional<std::string> pin;
     std::string kannel;   // the sendsms URL of a Kannel smsbox
-    int waitSeconds = 60; // for each answer of the modem
+    int waitSeconds = 60; // for each answer of the modem or the gateway
     bool list = false;
     bool deleteParts = false;
     bool quiet = false;
