@@ -67,6 +67,14 @@ def free_ports(count):
     return ports
 
 
+def listening(port):
+    try:
+        socket.create_connection(("127.0.0.1", port), timeout=1).close()
+        return True
+    except OSError:
+        return False
+
+
 def picture(folder, width, height):
     name = os.path.join(folder, f"art{width}x{height}.ems")
     with open(name, "wb") as out:
@@ -101,7 +109,7 @@ class Kannel(unittest.TestCase):
                       "fakesmsc.out")
             cls.start([SMSBOX, "-v", "1", config], "smsbox.out")
             cls.wait_for(lambda: re.search(r"fake\[fake\].*\(online", cls.fetch(cls.status)) and
-                         "smsbox:" in cls.fetch(cls.status))
+                         "smsbox:" in cls.fetch(cls.status) and listening(sendsms))
         except BaseException:
             cls.stop_all()
             raise
