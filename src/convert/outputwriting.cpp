@@ -37,10 +37,11 @@ MessageForm messageForm(const ConvertOptions& options) {
 
 std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptions& options) {
     const std::string& path = options.output;
-    if (options.jsonLines) {
-        return messageFile(artwork, options, MessageForm::JsonLines);
+    const FileKind kind = fileKindOf(path);
+    if (options.jsonLines && kind != FileKind::Messages && kind != FileKind::MessageJson) {
+        throw Refusal(path + ": --json writes messages, into a .jsonl or .pdu file");
     }
-    switch (fileKindOf(path)) {
+    switch (kind) {
     case FileKind::Picture:
         return mosaikonFile(artwork, path, false);
     case FileKind::Animation:
@@ -48,6 +49,10 @@ std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptio
     case FileKind::Messages:
         return messageFile(artwork, options, messageForm(options));
     case FileKind::MessageJson:
+        if (options.udhLines || options.atCommands) {
+            throw Refusal(path + ": a .jsonl file holds the --json form; --udh and --at write " +
+                          "into a .pdu file");
+        }
         return messageFile(artwork, options, MessageForm::JsonLines);
     case FileKind::Png:
         return pngFile(artwork, options);

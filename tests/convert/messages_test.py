@@ -290,16 +290,17 @@ class Messages(unittest.TestCase):
         wide, _ = self.picture(72, 28)
         cases = [(["--nokia"], square), (["--nokia", "--network", "250 01"], wide),
                  (["--network", "250 01"], wide), (["--text", "ab", "--position", "3"], wide),
-                 (["--text", "emoji \U0001F600"], wide), (["--text", "x" * 45000], wide)]
-        for args, name in cases:
+                 (["--text", "emoji \U0001F600"], wide), (["--text", "x" * 45000], wide),
+                 (["--json"], wide, "refused.png"), (["--at"], wide, "refused.jsonl")]
+        for args, name, *output in cases:
             with self.subTest(args=args):
-                target = self.path("refused.pdu")
+                target = self.path(output[0] if output else "refused.pdu")
                 result = subprocess.run([CONVERT, *args, name, target], capture_output=True,
                                         text=True)
                 self.assertEqual(result.returncode, 1)
                 self.assertFalse(os.path.exists(target))
                 self.assertEqual(len(result.stderr.splitlines()), 1)
-                self.assertIn(name, result.stderr)
+                self.assertIn(target if output else name, result.stderr)
 
 
 if __name__ == "__main__":
