@@ -10,16 +10,6 @@
 
 namespace {
 
-std::string hex(const std::vector<std::uint8_t>& octets) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (const std::uint8_t value : octets) {
-        text += digits[value >> 4];
-        text += digits[value & 0x0F];
-    }
-    return text;
-}
-
 std::string sizeOf(const Artwork& artwork) {
     return std::to_string(artwork.width) + " x " + std::to_string(artwork.height);
 }
@@ -161,6 +151,16 @@ std::string describeNokia(const Artwork& artwork, const ConvertOptions& options)
 
 } // namespace
 
+std::string hexOf(const std::vector<std::uint8_t>& octets) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const std::uint8_t value : octets) {
+        text += digits[value >> 4];
+        text += digits[value & 0x0F];
+    }
+    return text;
+}
+
 std::vector<ShortMessage> shortMessages(const Artwork& artwork, const ConvertOptions& options) {
     if (options.nokia) {
         return nokiaMessages(artwork, options);
@@ -185,11 +185,11 @@ std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptio
         const auto tpdu = submitTpdu(options.number, message);
         if (options.udhLines) {
             const UserData userData = userDataOf(message);
-            lines += hex(userData.header) + " " + hex(userData.rest) + "\n";
+            lines += hexOf(userData.header) + " " + hexOf(userData.rest) + "\n";
         } else if (options.atCommands) {
-            lines += "AT+CMGS=" + std::to_string(tpdu.size()) + "\n00" + hex(tpdu) + "\n";
+            lines += "AT+CMGS=" + std::to_string(tpdu.size()) + "\n00" + hexOf(tpdu) + "\n";
         } else {
-            lines += hex(tpdu) + "\n";
+            lines += hexOf(tpdu) + "\n";
         }
     }
     return std::vector<std::uint8_t>(lines.begin(), lines.end());

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// Octets as upper-case hexadecimal, as .pdu files and modems carry them.
+std::string hexOf(const std::vector<std::uint8_t>& octets);
+
 // The messages for the artwork in sending order, EMS or Nokia Smart Messaging as the options say.
 // Throws a Refusal.
 std::vector<ShortMessage> shortMessages(const Artwork& artwork, const ConvertOptions& options);

@@ -1,5 +1,7 @@
 #include "modemsender.h"
 
+#include "messagewriting.h"
+
 SendOutcome ModemSender::send(const OutgoingMessage& message) {
     const AtResponse answer = modem_.channel().submit(
         static_cast<int>(message.tpdu.size()), hexOf(message.tpdu), modem_.waitMilliseconds());
