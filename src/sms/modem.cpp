@@ -4,10 +4,13 @@
 #include "refusal.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace {
 
-// How long one "AT" waits before the next is sent, while a modem wakes up or finds its speed.
+// How long one "AT" waits before the next is sent, while a modem wakes up or finds its speed;
+// and between questions to a SIM that is getting ready.
 constexpr int kAttentionTryMs = 1000;
 
 } // namespace
@@ -51,15 +54,21 @@ void Modem::require(const std::string& line, const std::string& purpose) {
     }
 }
 
-void Modem::unlockSim() {
+// What the SIM asks for, from "+CPIN: SIM PIN": "READY" when nothing; empty when unreadable.
+std::string Modem::simState() {
     const AtResponse state = command("AT+CPIN?");
-    if (state.final != AtFinal::Ok || state.lines.empty()) {
-        throw Refusal(settings_.device +
-                      ": the SIM's state cannot be read (AT+CPIN?): " + failure(state));
+    for (const std::string& line : state.lines) {
+        if (state.final == AtFinal::Ok && line.compare(0, 6, "+CPIN:") == 0) {
+            const auto first = line.find_first_not_of(' ', 6);
+            return first == std::string::npos ? std::string() : line.substr(first);
+        }
     }
-    const std::string& line = state.lines.front();
-    const std::string wants = line.substr(std::min(line.size(), line.find(':') + 1));
-    const std::string asked = wants.substr(std::min(wants.size(), wants.find_first_not_of(' ')));
+    throw Refusal(settings_.device +
+                  ": the SIM's state cannot be read (AT+CPIN?): " + failure(state));
+}
+
+void Modem::unlockSim() {
+    const std::string asked = simState();
     if (asked == "READY") {
         return;
     }
@@ -73,5 +82,13 @@ void Modem::unlockSim() {
     const AtResponse unlocked = command("AT+CPIN=\"" + *settings_.pin + "\"");
     if (unlocked.final != AtFinal::Ok) {
         throw Refusal(settings_.device + ": the SIM did not take the PIN: " + failure(unlocked));
+    }
+    // A SIM takes a moment to be ready after its PIN; messages sent before then are refused.
+    for (int waited = 0; simState() != "READY"; waited += kAttentionTryMs) {
+        if (waited >= waitMilliseconds()) {
+            throw Refusal(settings_.device + ": the SIM took the PIN but is not ready within " +
+                          std::to_string(settings_.waitSeconds) + " s");
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(kAttentionTryMs));
     }
 }

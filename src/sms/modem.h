@@ -31,6 +31,7 @@ public:
 
 private:
     void awaitAttention();
+    std::string simState();
     void unlockSim();
     void require(const std::string& line, const std::string& purpose);
 

@@ -1,8 +1,10 @@
 #include "modemsender.h"
 
+#include "hextext.h"
+
 SendOutcome ModemSender::send(const OutgoingMessage& message) {
     const AtResponse answer = modem_.channel().submit(
-        static_cast<int>(message.tpdu.size()), hexOf(message.tpdu), modem_.waitMilliseconds());
+        static_cast<int>(message.tpdu.size()), hexText(message.tpdu), modem_.waitMilliseconds());
     SendOutcome outcome;
     if (answer.final != AtFinal::Ok) {
         outcome.failure = modem_.failure(answer);

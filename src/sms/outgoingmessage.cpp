@@ -18,13 +18,3 @@ std::vector<OutgoingMessage> outgoingMessages(const Artwork& artwork,
     }
     return messages;
 }
-
-std::string hexOf(const std::vector<std::uint8_t>& octets) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (const std::uint8_t value : octets) {
-        text += digits[value >> 4];
-        text += digits[value & 0x0F];
-    }
-    return text;
-}

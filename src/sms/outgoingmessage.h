@@ -25,6 +25,3 @@ struct OutgoingMessage {
 // a .pdu file with the same options. Throws a Refusal.
 std::vector<OutgoingMessage> outgoingMessages(const Artwork& artwork,
                                               const ConvertOptions& options);
-
-// TPDU octets as upper-case hexadecimal, as .pdu files and modems carry them.
-std::string hexOf(const std::vector<std::uint8_t>& octets);

@@ -251,6 +251,29 @@ class ModemDialogue(unittest.TestCase):
             f"mosaikon-sms: {modem.device}: ModemManager (pid {manager.pid}) holds the port;"),
             result.stderr)
 
+    def test_wrong_command_lines(self):
+        """Status 2 and one line that says what is wrong, before any port is opened."""
+        table = [
+            ([], "the first word is send or receive"),
+            (["send", "--number", "1", "a.ems"], "send needs either --modem DEVICE or --kannel URL"),
+            (["send", "--modem", "/dev/null", "a.ems"], "send needs --number NUMBER"),
+            (["send", "--modem", "/dev/null", "--number", "1"], "send needs one INPUT file"),
+            (["receive", "--modem", "/dev/null"], "receive needs one OUTPUT file"),
+            (["receive", "--kannel", "http://x", "a.ems"], "receive needs --modem DEVICE"),
+            (["receive", "--modem", "/dev/null", "--list", "--delete"],
+             "--list writes nothing, so --delete has nothing to follow"),
+            (["receive", "--baud", "1200"], "--baud takes 9600, 19200, 38400, 57600, 115200, "
+             "230400, 460800 or 921600, not \"1200\""),
+            (["send", "--pin", "12"], "--pin takes four to eight digits"),
+            (["send", "--number", "x"], "--number takes digits, with a leading + for an "
+             "international number, not \"x\""),
+        ]
+        for arguments, problem in table:
+            with self.subTest(arguments):
+                result = subprocess.run([SMS, *arguments], capture_output=True, text=True)
+                self.assertEqual((result.returncode, result.stderr.splitlines()[0]),
+                                 (2, "mosaikon-sms: " + problem))
+
     def run_against(self, script, arguments, *names):
         modem = ScriptedModem(script)
         modem.start()
