@@ -94,12 +94,19 @@ SendOutcome KannelSender::send(const OutgoingMessage& message) {
         loop.exec();
     }
 
-    const QByteArray answer = reply->readAll().trimmed();
+    // One line, whatever Kannel or a proxy in front of it answers.
+    const QByteArray answer = reply->isReadable() ? reply->readAll().simplified() : QByteArray();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     SendOutcome outcome;
     if (status >= kHttpOkFirst && status <= kHttpOkLast && accepted(answer)) {
         outcome.sent = true;
         outcome.receipt = answer.toStdString();
+        return outcome;
+    }
+    if (reply->error() == QNetworkReply::OperationCanceledError) {
+        outcome.failure = address_.host().toStdString() + ": no answer in " +
+                          std::to_string(waitSeconds_) +
+                          (waitSeconds_ == 1 ? " second" : " seconds");
         return outcome;
     }
     if (status == 0) {

@@ -211,7 +211,11 @@ class Kannel(unittest.TestCase):
 
     def test_a_refusal_stops_the_sending(self):
         art = picture(self.folder.name, 128, 96)
-        cases = [(self.url.replace("password=secret", "password=wrong"),
+        silent = socket.create_server(("127.0.0.1", 0))  # takes connections, never answers
+        self.addCleanup(silent.close)
+        cases = [(f"http://127.0.0.1:{silent.getsockname()[1]}/cgi-bin/sendsms",
+                  "message 1 of 16 was not sent: 127.0.0.1: no answer in 1 second"),
+                 (self.url.replace("password=secret", "password=wrong"),
                   "message 1 of 16 was not sent: Kannel answered HTTP 403: Authorization failed "
                   "for sendsms; none was sent before it"),
                  (f"http://127.0.0.1:{free_ports(1)[0]}/cgi-bin/sendsms",
@@ -219,7 +223,7 @@ class Kannel(unittest.TestCase):
                  ("ftp://127.0.0.1/", "ftp://127.0.0.1/: is no http:// or https:// address")]
         for url, words in cases:
             with self.subTest(url=url):
-                result = self.send("--number", "12345", art, url=url)
+                result = self.send("--wait", "1", "--number", "12345", art, url=url)
                 self.assertEqual(result.returncode, 1)
                 self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
                 self.assertIn(words, result.stderr)
