@@ -10,8 +10,9 @@ const char kUsage[] =
     "Usage: mosaikon-convert [OPTIONS] INPUT OUTPUT\n"
     "       mosaikon-convert --info INPUT\n"
     "       mosaikon-convert --list INPUT.pdu\n"
-    "Converts Mosaikon pictures (.ems) and animations (.ema) to EMS messages (.pdu), PNG, GIF and\n"
-    "BMP, and messages and common images back. See mosaikon-convert(1).\n";
+    "Converts Mosaikon pictures (.ems) and animations (.ema) to EMS messages (.pdu, or .jsonl\n"
+    "for gateways), PNG, GIF and BMP, and messages and common images back. See\n"
+    "mosaikon-convert(1).\n";
 
 using Problem = std::optional<std::string>;
 
