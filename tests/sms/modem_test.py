@@ -231,6 +231,13 @@ class ModemDialogue(unittest.TestCase):
         self.assertEqual(sorted(modem.stored), [5])
         self.assertEqual(modem.commands[-3:], ["AT+CMGD=2", "AT+CMGD=4", "AT+CMGD=6"])
 
+        # An output that cannot be written leaves every message on the SIM.
+        modem, result = self.run_against(script, receive + ["--delete", "--modem"],
+                                         os.path.join(self.strips, "received.ems"))
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("received.ems: cannot be written", result.stderr)
+        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
+
         modem, result = self.run_against(script, receive + ["--list", "--modem"])
         self.assertEqual((result.returncode, result.stdout), (0, named.stdout))
         self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
