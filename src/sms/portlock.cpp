@@ -9,8 +9,12 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
 #include <signal.h>
+#include <sstream>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -102,6 +106,31 @@ int pidInLockFile(int fd) {
     return length > 0 ? std::atoi(text) : 0;
 }
 
+// The process whose flock() holds the open file, from /proc/locks, whose lines read
+// "1: FLOCK  ADVISORY  WRITE 812 00:19:4 0 EOF": the pid, the file system's device in hex and
+// the inode. 0 when none is listed.
+int flockHolder(int descriptor) {
+    struct stat opened {};
+    std::ifstream locks("/proc/locks");
+    if (::fstat(descriptor, &opened) != 0 || !locks) {
+        return 0;
+    }
+    char file[64];
+    std::snprintf(file, sizeof file, "%02x:%02x:%lu", major(opened.st_dev), minor(opened.st_dev),
+                  static_cast<unsigned long>(opened.st_ino));
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string number, kind, advisory, access, where;
+        int pid = 0;
+        if (fields >> number >> kind >> advisory >> access >> pid >> where && kind == "FLOCK" &&
+            where == file) {
+            return pid;
+        }
+    }
+    return 0;
+}
+
 bool isAlive(int pid) {
     return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
 }
@@ -146,7 +175,8 @@ PortLock::PortLock(const std::string& device, int descriptor, const std::string&
         ::unlink(path.c_str()); // its process is gone
     }
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-        std::string who = users.empty() ? std::string("another program") : named(users.front());
+        const int pid = flockHolder(descriptor);
+        const std::string who = pid > 0 ? named({pid, programOf(pid)}) : "another program";
         if (!lockFile_.empty()) {
             ::unlink(lockFile_.c_str());
         }

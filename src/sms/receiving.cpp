@@ -37,13 +37,13 @@ void deleteParts(Modem& modem, const std::vector<int>& indexes, const SmsOptions
         const AtResponse answer = modem.command("AT+CMGD=" + std::to_string(index));
         if (answer.final != AtFinal::Ok) {
             throw Refusal(
-                device + ": " + options.output + " was written, but message " +
+                device + ": " + options.output + " was written, but stored message " +
                 std::to_string(index) + " was not deleted: " + modem.failure(answer) +
                 (deleted.empty() ? "; none deleted before it" : "; deleted before it:" + deleted));
         }
         deleted += " " + std::to_string(index);
         if (!options.quiet) {
-            std::fprintf(stderr, "message %d deleted\n", index);
+            std::fprintf(stderr, "stored message %d deleted\n", index);
         }
     }
 }

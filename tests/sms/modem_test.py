@@ -231,25 +231,49 @@ class ModemDialogue(unittest.TestCase):
         self.assertEqual(sorted(modem.stored), [5])
         self.assertEqual(modem.commands[-3:], ["AT+CMGD=2", "AT+CMGD=4", "AT+CMGD=6"])
 
+        # An output that cannot be written leaves every message on the SIM.
+        modem, result = self.run_against(script, receive + ["--delete", "--modem"],
+                                         os.path.join(self.strips, "received.ems"))
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("received.ems: cannot be written", result.stderr)
+        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
+
         modem, result = self.run_against(script, receive + ["--list", "--modem"])
         self.assertEqual((result.returncode, result.stdout), (0, named.stdout))
         self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
 
     def test_port_held(self):
-        """A port another program holds is left alone, and ModemManager is named."""
-        holder = os.path.join(self.folder, "ModemManager")
-        shutil.copy("/bin/sleep", holder)
-        modem = ScriptedModem({})
-        self.addCleanup(modem.stop)
-        manager = subprocess.Popen([holder, "60"], pass_fds=(modem.slave,))
-        self.addCleanup(manager.wait)
-        self.addCleanup(manager.kill)
-        result = subprocess.run([SMS, "send", "--number", "1", "--modem", modem.device,
-                                 self.small], capture_output=True, text=True, timeout=60)
-        self.assertEqual(result.returncode, 1)
-        self.assertTrue(result.stderr.startswith(
-            f"mosaikon-sms: {modem.device}: ModemManager (pid {manager.pid}) holds the port;"),
-            result.stderr)
+        """A port another program holds is left alone, and the holder named: ModemManager with
+        the port open, a program with a flock() on it, one whose pid is in the lock file."""
+        manager = os.path.join(self.folder, "ModemManager")
+        shutil.copy("/bin/sleep", manager)
+        lock_folder = os.access("/run/lock", os.W_OK)
+        table = [
+            ([manager, "60"], True, "ModemManager (pid {pid}) holds the port; stop it"),
+            (["flock", "{device}", "sleep", "60"], False, "flock (pid {pid}) holds the port"),
+        ] + [(["sleep", "60"], False, "sleep (pid {pid}) holds the port (/run/lock/LCK..")
+             ] * lock_folder
+        for command, opened, said in table:
+            with self.subTest(command[0]):
+                modem = ScriptedModem({})
+                self.addCleanup(modem.stop)
+                lock = "/run/lock/LCK.." + modem.device[5:].replace("/", "_")
+                holder = subprocess.Popen([part.format(device=modem.device) for part in command],
+                                          pass_fds=(modem.slave,) if opened else ())
+                self.addCleanup(holder.wait)
+                self.addCleanup(holder.kill)
+                time.sleep(0.3)  # for flock to take the port
+                if command[0] == "sleep":
+                    with open(lock, "w") as out:
+                        out.write("%10d\n" % holder.pid)
+                    self.addCleanup(os.remove, lock)
+                result = subprocess.run([SMS, "send", "--number", "1", "--modem", modem.device,
+                                         self.small], capture_output=True, text=True, timeout=60)
+                self.assertEqual(result.returncode, 1)
+                self.assertTrue(result.stderr.startswith(
+                    f"mosaikon-sms: {modem.device}: " + said.format(pid=holder.pid)),
+                    result.stderr)
+                self.assertEqual(modem.commands, [])
 
     def test_wrong_command_lines(self):
         """Status 2 and one line that says what is wrong, before any port is opened."""
