@@ -12,7 +12,7 @@ file(GLOB mosaikon_guides RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS
 set(mosaikon_documents README.md ${mosaikon_guides})
 set(mosaikon_gzipped)
 foreach(source docs/man/mosaikon.1 docs/man/mosaikon-thumbnailer.1 docs/man/mosaikon-convert.1
-               packaging/changelog ${mosaikon_documents})
+               docs/man/mosaikon-sms.1 packaging/changelog ${mosaikon_documents})
     get_filename_component(name ${source} NAME)
     set(output ${CMAKE_BINARY_DIR}/gzipped/${name}.gz)
     add_custom_command(OUTPUT ${output}
@@ -23,9 +23,10 @@ foreach(source docs/man/mosaikon.1 docs/man/mosaikon-thumbnailer.1 docs/man/mosa
 endforeach()
 # Everything an install takes from the build.
 add_custom_target(mosaikon_installed ALL DEPENDS mosaikon mosaikon-thumbnailer mosaikon-convert
-                                                 pixbufloader-ems qems ${mosaikon_gzipped})
+                                                 mosaikon-sms pixbufloader-ems qems ${mosaikon_gzipped})
 
-install(TARGETS mosaikon mosaikon-thumbnailer mosaikon-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS mosaikon mosaikon-thumbnailer mosaikon-convert mosaikon-sms
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The viewer modules go where gdk-pixbuf and Qt look for theirs; Debian's gdk-pixbuf rebuilds its
 # loaders cache when a package adds or removes a module there.
 install(TARGETS pixbufloader-ems LIBRARY DESTINATION ${mosaikon_pixbuf_loader_dir})
@@ -58,6 +59,7 @@ endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/gzipped/mosaikon.1.gz
               ${CMAKE_BINARY_DIR}/gzipped/mosaikon-thumbnailer.1.gz
               ${CMAKE_BINARY_DIR}/gzipped/mosaikon-convert.1.gz
+              ${CMAKE_BINARY_DIR}/gzipped/mosaikon-sms.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/gzipped/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mosaikon)

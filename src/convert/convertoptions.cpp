@@ -12,8 +12,9 @@ const char kUsage[] =
     "Usage: mosaikon-convert [OPTIONS] INPUT OUTPUT\n"
     "       mosaikon-convert --info INPUT\n"
     "       mosaikon-convert --list INPUT.pdu\n"
-    "Converts Mosaikon pictures (.ems) and animations (.ema) to EMS messages (.pdu), PNG, GIF and\n"
-    "BMP, and messages and common images back. See mosaikon-convert(1).\n";
+    "Converts Mosaikon pictures (.ems) and animations (.ema) to EMS messages (.pdu, or .jsonl\n"
+    "for gateways), PNG, GIF and BMP, and messages and common images back. See\n"
+    "mosaikon-convert(1).\n";
 
 using Problem = std::optional<std::string>;
 
@@ -95,12 +96,13 @@ Problem takeText(ConvertOptions& options, const std::string& text) {
     return std::nullopt;
 }
 
-// Every option, in the order --help lists them, storing into `o`.
-OptionTable optionTable(ConvertOptions& o) {
+OptionTake into(ConvertOptions& o, Problem (*take)(ConvertOptions&, const std::string&)) {
+    return [&o, take](const std::string& value) { return take(o, value); };
+}
+
+// The options of the converter's own, after those that shape messages.
+OptionTable convertOnlyOptions(ConvertOptions& o) {
     using Mode = ConvertOptions::Mode;
-    const auto into = [&o](Problem (*take)(ConvertOptions&, const std::string&)) -> OptionTake {
-        return [&o, take](const std::string& value) { return take(o, value); };
-    };
     const auto mode = [&o](Mode mode) -> OptionTake {
         return [&o, mode](const std::string&) {
             o.mode = mode;
@@ -109,20 +111,10 @@ OptionTable optionTable(ConvertOptions& o) {
     };
     const std::string largest = largestEditorSize();
     return {
-        {"number", '\0', "NUMBER", "the destination, with + for an international one",
-         into(takePhoneNumber)},
-        {"element", '\0', "standard|extended", "standard elements, or one Extended Object",
-         into(takeElement)},
-        {"reference", '\0', "N", "the concatenation reference, 0 to 255",
-         takesNumber(o.reference, 0, kLargestOctet)},
-        {"text", '\0', "TEXT", "a text (UTF-8) sent with the picture", into(takeText)},
-        {"position", '\0', "N", "the picture after the first N characters of text",
-         takesNumber(o.position, 0, kLargestCount)},
         {"udh", '\0', "", "for a gateway: user data header, space, the rest", setsFlag(o.udhLines)},
         {"at", '\0', "", "for a modem: each PDU after its AT+CMGS line", setsFlag(o.atCommands)},
-        {"nokia", '\0', "", "Nokia Smart Messaging instead of EMS", setsFlag(o.nokia)},
-        {"network", '\0', "\"MCC MNC\"", "with --nokia, an operator logo for the network",
-         into(takeNetwork)},
+        {"json", '\0', "", "for any gateway: each message as a line of JSON",
+         setsFlag(o.jsonLines)},
         {"info", '\0', "", "which elements INPUT needs, in how many messages", mode(Mode::Info)},
         {"list", '\0', "", "every message of a listing and its objects", mode(Mode::List)},
         {"frame", '\0', "N", "the frame a PNG or BMP shows, from 1",
@@ -135,10 +127,18 @@ OptionTable optionTable(ConvertOptions& o) {
         {"dither", '\0', "", "error diffusion instead of the plain cut", setsFlag(o.dither)},
         {"invert", '\0', "", "swaps set and clear after the cut", setsFlag(o.invert)},
         {"fit", '\0', "", "scales a larger image down into " + largest, setsFlag(o.fit)},
-        {"size", '\0', "WxH", "like --fit, into W x H, at most " + largest, into(takeSize)},
+        {"size", '\0', "WxH", "like --fit, into W x H, at most " + largest, into(o, takeSize)},
         {"help", '\0', "", "prints this help", mode(Mode::Help)},
         {"version", '\0', "", "prints the version", mode(Mode::Version)},
     };
+}
+
+// Every option, in the order --help lists them, storing into `o`.
+OptionTable optionTable(ConvertOptions& o) {
+    OptionTable table = messageOptions(o);
+    OptionTable own = convertOnlyOptions(o);
+    table.insert(table.end(), own.begin(), own.end());
+    return table;
 }
 
 } // namespace
@@ -155,8 +155,8 @@ std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const ch
     if (options.mode == Mode::Help || options.mode == Mode::Version) {
         return options;
     }
-    if (options.udhLines && options.atCommands) {
-        return "--udh and --at are two forms of the output; choose one";
+    if (options.udhLines + options.atCommands + options.jsonLines > 1) {
+        return "--udh, --at and --json are forms of the output; choose one";
     }
     const std::size_t wanted = options.mode == Mode::Convert ? 2 : 1;
     if (files.size() != wanted) {
@@ -168,6 +168,23 @@ std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const ch
         options.output = files[1];
     }
     return options;
+}
+
+OptionTable messageOptions(ConvertOptions& o) {
+    return {
+        {"number", '\0', "NUMBER", "the destination, with + for an international one",
+         into(o, takePhoneNumber)},
+        {"element", '\0', "standard|extended", "standard elements, or one Extended Object",
+         into(o, takeElement)},
+        {"reference", '\0', "N", "the concatenation reference, 0 to 255",
+         takesNumber(o.reference, 0, kLargestOctet)},
+        {"text", '\0', "TEXT", "a text (UTF-8) sent with the picture", into(o, takeText)},
+        {"position", '\0', "N", "the picture after the first N characters of text",
+         takesNumber(o.position, 0, kLargestCount)},
+        {"nokia", '\0', "", "Nokia Smart Messaging instead of EMS", setsFlag(o.nokia)},
+        {"network", '\0', "\"MCC MNC\"", "with --nokia, an operator logo for the network",
+         into(o, takeNetwork)},
+    };
 }
 
 std::string convertHelp() {

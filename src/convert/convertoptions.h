@@ -1,6 +1,7 @@
 #pragma once
 
 #include "emslayout.h"
+#include "optiontable.h"
 #include "twocolour.h"
 
 #include <optional>
@@ -23,6 +24,7 @@ struct ConvertOptions {
     int position = 0;                   // where in the text the picture stands, in characters
     bool udhLines = false;              // --udh: header and rest of the user data, for gateways
     bool atCommands = false;            // --at: AT+CMGS lines for a modem in PDU mode
+    bool jsonLines = false;             // --json: a JSON object a message, for any gateway
     bool nokia = false;                 // Nokia Smart Messaging instead of EMS
     std::optional<std::string> network; // "MCC MNC": a Nokia operator logo
 
@@ -42,6 +44,10 @@ struct ConvertOptions {
 
 // The options, or what is wrong with them, in one line.
 std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const char* const* argv);
+
+// The options that shape messages (--number, --text, --nokia...), storing into `o`: the
+// converter's, and those of every tool that makes messages.
+OptionTable messageOptions(ConvertOptions& o);
 
 // The usage and every option with its help line, for --help.
 std::string convertHelp();

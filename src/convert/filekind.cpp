@@ -14,9 +14,9 @@ FileKind fileKindOf(const std::string& path) {
     std::transform(ending.begin(), ending.end(), ending.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     static const std::pair<const char*, FileKind> endings[] = {
-        {"ems", FileKind::Picture},  {"ema", FileKind::Animation}, {"bmp", FileKind::Bmp},
-        {"pdu", FileKind::Messages}, {"smsbackup", FileKind::SmsBackup},
-        {"png", FileKind::Png},      {"gif", FileKind::Gif},
+        {"ems", FileKind::Picture},  {"ema", FileKind::Animation},       {"bmp", FileKind::Bmp},
+        {"pdu", FileKind::Messages}, {"smsbackup", FileKind::SmsBackup}, {"png", FileKind::Png},
+        {"gif", FileKind::Gif},      {"jsonl", FileKind::MessageJson},
     };
     for (const auto& [name, kind] : endings) {
         if (ending == name) {

@@ -3,7 +3,18 @@
 #include <string>
 
 // What a file is taken for, by the ending of its name, in any case.
-// Messages: a listing of TPDUs (.pdu); SmsBackup: gammu's SMS backup (.smsbackup).
-enum class FileKind { Picture, Animation, Bmp, Messages, SmsBackup, Png, Gif, OtherImage };
+// Messages: a listing of TPDUs (.pdu); SmsBackup: gammu's SMS backup (.smsbackup); MessageJson:
+// one JSON object a message (.jsonl), written only.
+enum class FileKind {
+    Picture,
+    Animation,
+    Bmp,
+    Messages,
+    SmsBackup,
+    MessageJson,
+    Png,
+    Gif,
+    OtherImage
+};
 
 FileKind fileKindOf(const std::string& path);

@@ -57,6 +57,7 @@ Artwork readInput(const ConvertOptions& options) {
         return readImage(options);
     case FileKind::Png:
     case FileKind::Gif:
+    case FileKind::MessageJson:
         return readImage(options);
     }
     return readImage(options);

@@ -1,6 +1,8 @@
 #include "messagewriting.h"
 
 #include "emsmessages.h"
+#include "hextext.h"
+#include "messagejson.h"
 #include "nokiasmart.h"
 #include "refusal.h"
 #include "smssubmit.h"
@@ -9,16 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-std::string hex(const std::vector<std::uint8_t>& octets) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (const std::uint8_t value : octets) {
-        text += digits[value >> 4];
-        text += digits[value & 0x0F];
-    }
-    return text;
-}
 
 std::string sizeOf(const Artwork& artwork) {
     return std::to_string(artwork.width) + " x " + std::to_string(artwork.height);
@@ -157,34 +149,56 @@ std::string describeNokia(const Artwork& artwork, const ConvertOptions& options)
 
 } // namespace
 
-std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptions& options) {
-    std::vector<ShortMessage> messages;
+std::vector<ShortMessage> shortMessages(const Artwork& artwork, const ConvertOptions& options) {
     if (options.nokia) {
-        messages = nokiaMessages(artwork, options);
-    } else {
-        if (options.network) {
-            throw Refusal(options.input + ": --network is for a Nokia operator logo; add --nokia");
-        }
-        const EmsCarrier carrier = emsCarrierFor(artwork, options.extendedElement);
-        messages = emsMessagesFor(artwork, options, carrier);
-        const bool rowsPadded =
-            carrier == EmsCarrier::VariablePicture || carrier == EmsCarrier::VariablePictureStrips;
-        if (rowsPadded && artwork.width % 8 != 0) {
-            remark(options.input + ": the width " + std::to_string(artwork.width) +
-                   " is padded to " + std::to_string(rowBytes(artwork.width) * 8) +
-                   " with clear pixels on the right");
-        }
+        return nokiaMessages(artwork, options);
+    }
+    if (options.network) {
+        throw Refusal(options.input + ": --network is for a Nokia operator logo; add --nokia");
+    }
+    const EmsCarrier carrier = emsCarrierFor(artwork, options.extendedElement);
+    auto messages = emsMessagesFor(artwork, options, carrier);
+    const bool rowsPadded =
+        carrier == EmsCarrier::VariablePicture || carrier == EmsCarrier::VariablePictureStrips;
+    if (rowsPadded && artwork.width % 8 != 0) {
+        remark(options.input + ": the width " + std::to_string(artwork.width) + " is padded to " +
+               std::to_string(rowBytes(artwork.width) * 8) + " with clear pixels on the right");
+    }
+    return messages;
+}
+
+std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptions& options,
+                                      MessageForm form) {
+    const auto messages = shortMessages(artwork, options);
+    // A gateway given the header and packed septets would send them as 8-bit data: GSM 7-bit
+    // text must reach it as characters with their coding.
+    const bool septets = std::any_of(messages.begin(), messages.end(), [](const auto& message) {
+        return message.body.coding == DataCoding::Gsm7;
+    });
+    if (form == MessageForm::HeaderAndRest && septets) {
+        throw Refusal(options.input + ": --udh cannot carry text in the GSM 7-bit alphabet; " +
+                      "use --json, or send with mosaikon-sms send --kannel");
     }
     std::string lines;
-    for (const auto& message : messages) {
+    const int parts = static_cast<int>(messages.size());
+    for (int part = 1; part <= parts; ++part) {
+        const auto& message = messages[part - 1];
         const auto tpdu = submitTpdu(options.number, message);
-        if (options.udhLines) {
+        switch (form) {
+        case MessageForm::Tpdu:
+            lines += hexText(tpdu) + "\n";
+            break;
+        case MessageForm::HeaderAndRest: {
             const UserData userData = userDataOf(message);
-            lines += hex(userData.header) + " " + hex(userData.rest) + "\n";
-        } else if (options.atCommands) {
-            lines += "AT+CMGS=" + std::to_string(tpdu.size()) + "\n00" + hex(tpdu) + "\n";
-        } else {
-            lines += hex(tpdu) + "\n";
+            lines += hexText(userData.header) + " " + hexText(userData.rest) + "\n";
+            break;
+        }
+        case MessageForm::AtCommands:
+            lines += "AT+CMGS=" + std::to_string(tpdu.size()) + "\n00" + hexText(tpdu) + "\n";
+            break;
+        case MessageForm::JsonLines:
+            lines += messageJsonLine(options.number, message, part, parts);
+            break;
         }
     }
     return std::vector<std::uint8_t>(lines.begin(), lines.end());

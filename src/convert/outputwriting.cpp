@@ -23,17 +23,37 @@ std::vector<std::uint8_t> mosaikonFile(Artwork artwork, const std::string& path,
     return encodeArtwork(artwork);
 }
 
+MessageForm messageForm(const ConvertOptions& options) {
+    if (options.udhLines) {
+        return MessageForm::HeaderAndRest;
+    }
+    if (options.atCommands) {
+        return MessageForm::AtCommands;
+    }
+    return options.jsonLines ? MessageForm::JsonLines : MessageForm::Tpdu;
+}
+
 } // namespace
 
 std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptions& options) {
     const std::string& path = options.output;
-    switch (fileKindOf(path)) {
+    const FileKind kind = fileKindOf(path);
+    if (options.jsonLines && kind != FileKind::Messages && kind != FileKind::MessageJson) {
+        throw Refusal(path + ": --json writes messages, into a .jsonl or .pdu file");
+    }
+    switch (kind) {
     case FileKind::Picture:
         return mosaikonFile(artwork, path, false);
     case FileKind::Animation:
         return mosaikonFile(artwork, path, true);
     case FileKind::Messages:
-        return messageFile(artwork, options);
+        return messageFile(artwork, options, messageForm(options));
+    case FileKind::MessageJson:
+        if (options.udhLines || options.atCommands) {
+            throw Refusal(path + ": a .jsonl file holds the --json form; --udh and --at write " +
+                          "into a .pdu file");
+        }
+        return messageFile(artwork, options, MessageForm::JsonLines);
     case FileKind::Png:
         return pngFile(artwork, options);
     case FileKind::Gif:
@@ -44,5 +64,6 @@ std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptio
     case FileKind::OtherImage:
         break;
     }
-    throw Refusal(path + ": the output's name must end in .ems, .ema, .pdu, .png, .gif or .bmp");
+    throw Refusal(path +
+                  ": the output's name must end in .ems, .ema, .pdu, .jsonl, .png, .gif or .bmp");
 }

@@ -2,6 +2,16 @@
 
 #include <cstdio>
 
+namespace {
+
+std::string remarkProgram = "mosaikon-convert";
+
+} // namespace
+
+void setRemarkProgram(const std::string& name) {
+    remarkProgram = name;
+}
+
 void remark(const std::string& text) {
-    std::fprintf(stderr, "mosaikon-convert: %s\n", text.c_str());
+    std::fprintf(stderr, "%s: %s\n", remarkProgram.c_str(), text.c_str());
 }

@@ -12,3 +12,6 @@ public:
 
 // A remark on stderr that does not stop the conversion ("the width is padded to 80").
 void remark(const std::string& text);
+
+// The program a remark names first, "mosaikon-convert" unless a tool that uses this code says.
+void setRemarkProgram(const std::string& name);

@@ -1,5 +1,6 @@
 """mosaikon-convert's EMS and Nokia messages, judged by tshark's SMS dissector and gammu."""
 
+import json
 import os
 import random
 import subprocess
@@ -235,9 +236,9 @@ class Messages(unittest.TestCase):
 
     def test_gateway_and_modem_forms(self):
         name, _ = self.picture(72, 28)
-        tpdus, _ = self.convert("--text", "Hello", name)
-        gateway, _ = self.convert("--udh", "--text", "Hello", name, output="gateway.pdu")
-        modem, _ = self.convert("--at", "--text", "Hello", name, output="modem.pdu")
+        tpdus, _ = self.convert("--text", "Привет", name)
+        gateway, _ = self.convert("--udh", "--text", "Привет", name, output="gateway.pdu")
+        modem, _ = self.convert("--at", "--text", "Привет", name, output="modem.pdu")
         self.assertEqual(len(gateway), len(tpdus))
         self.assertEqual(modem[0::2], [f"AT+CMGS={len(t) // 2}" for t in tpdus])
         self.assertEqual(modem[1::2], ["00" + t for t in tpdus])
@@ -245,6 +246,46 @@ class Messages(unittest.TestCase):
             header, rest = line.split(" ")
             self.assertEqual(int(header[:2], 16), len(header) // 2 - 1)
             self.assertTrue(tpdu.endswith(header + rest))
+
+    def test_json_lines_rebuild_the_tpdus(self):
+        # Quotes, backslashes and control characters must come back whole through json.loads.
+        texts = [None, 'He said "hi" \\ {€}\nok', 'Привет\t"\\\x01']
+        cases, tpdus = [], []
+        for (width, height, *_), text in [(size, t) for size in STANDARD_SIZES for t in texts]:
+            name, _ = self.picture(width, height)
+            args = ["--number", "+79161234567", name] + (["--text", text] if text else [])
+            mine, _ = self.convert(*args)
+            lines, _ = self.convert("--json", *args, output="out.jsonl")
+            cases.append((f"{width}x{height}", text, mine, [json.loads(line) for line in lines]))
+            tpdus += mine
+        frames = self.dissect(tpdus)
+
+        for size, text, tpdus, messages in cases:
+            with self.subTest(size=size, text=text):
+                self.assertEqual([m["tpdu"] for m in messages], tpdus)
+                self.assertEqual([(m["part"], m["parts"]) for m in messages],
+                                 [(n, len(tpdus)) for n in range(1, len(tpdus) + 1)])
+                mine, frames = frames[:len(tpdus)], frames[len(tpdus):]
+                for message, frame, tpdu in zip(messages, mine, tpdus):
+                    self.assertEqual(int(frame["gsm_sms.tp-dcs"]), message["dcs"])
+                    udh = message["udh"]
+                    self.assertEqual(int(udh[:2], 16), len(udh) // 2 - 1)
+                    if message["coding"] == "8bit":
+                        self.assertTrue(tpdu.endswith(udh + message["data"]))
+                        continue
+                    # The characters as tshark reads them after the header (it writes a tab
+                    # or a line feed in a field as \t or \n).
+                    shown = message["text"].replace("\t", "\\t").replace("\n", "\\n")
+                    self.assertEqual(frame["gsm_sms.sms_text"], shown)
+                    self.assertIn(udh, tpdu)
+                    if message["coding"] == "ucs2":
+                        self.assertTrue(tpdu.endswith(udh + message["text"].encode(
+                            "utf-16-be").hex().upper()))
+                self.assertEqual("".join(m.get("text", "") for m in messages), text or "")
+        refused = subprocess.run([CONVERT, "--udh", "--text", "Hello", self.picture(16, 16)[0],
+                                  self.path("x.pdu")], capture_output=True, text=True)
+        self.assertEqual(refused.returncode, 1)
+        self.assertIn("use --json, or send with mosaikon-sms send --kannel", refused.stderr)
 
     def test_nokia_smart_messages(self):
         logo, rows = self.picture(72, 14)
@@ -266,16 +307,17 @@ class Messages(unittest.TestCase):
         wide, _ = self.picture(72, 28)
         cases = [(["--nokia"], square), (["--nokia", "--network", "250 01"], wide),
                  (["--network", "250 01"], wide), (["--text", "ab", "--position", "3"], wide),
-                 (["--text", "x" * 45000], wide)]
-        for args, name in cases:
+                 (["--text", "x" * 45000], wide),
+                 (["--json"], wide, "refused.png"), (["--at"], wide, "refused.jsonl")]
+        for args, name, *output in cases:
             with self.subTest(args=args):
-                target = self.path("refused.pdu")
+                target = self.path(output[0] if output else "refused.pdu")
                 result = subprocess.run([CONVERT, *args, name, target], capture_output=True,
                                         text=True)
                 self.assertEqual(result.returncode, 1)
                 self.assertFalse(os.path.exists(target))
                 self.assertEqual(len(result.stderr.splitlines()), 1)
-                self.assertIn(name, result.stderr)
+                self.assertIn(target if output else name, result.stderr)
 
 
 if __name__ == "__main__":

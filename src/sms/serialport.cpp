@@ -1,0 +1,103 @@
+#include "serialport.h"
+
+#include "refusal.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+speed_t speedOf(int baud) {
+    switch (baud) {
+    case 9600:
+        return B9600;
+    case 19200:
+        return B19200;
+    case 38400:
+        return B38400;
+    case 57600:
+        return B57600;
+    case 230400:
+        return B230400;
+    case 460800:
+        return B460800;
+    case 921600:
+        return B921600;
+    default:
+        return B115200;
+    }
+}
+
+std::string systemReason() {
+    return std::strerror(errno);
+}
+
+} // namespace
+
+SerialPort::SerialPort(const std::string& device, int baud) : device_(device) {
+    // Non-blocking, so that a port whose carrier line is down still opens; reads wait in poll().
+    fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        throw Refusal(device + ": cannot be opened: " + systemReason());
+    }
+    termios settings{};
+    if (::tcgetattr(fd_, &settings) != 0) {
+        const std::string reason = systemReason();
+        ::close(fd_);
+        throw Refusal(device + ": is no serial port: " + reason);
+    }
+    ::cfmakeraw(&settings);
+    settings.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    settings.c_cflag |= CS8 | CLOCAL | CREAD;
+    settings.c_iflag &= ~(IXON | IXOFF | IXANY);
+    settings.c_cc[VMIN] = 0;
+    settings.c_cc[VTIME] = 0;
+    ::cfsetispeed(&settings, speedOf(baud));
+    ::cfsetospeed(&settings, speedOf(baud));
+    if (::tcsetattr(fd_, TCSANOW, &settings) != 0) {
+        const std::string reason = systemReason();
+        ::close(fd_);
+        throw Refusal(device + ": cannot be set to " + std::to_string(baud) + " baud: " + reason);
+    }
+    ::tcflush(fd_, TCIOFLUSH);
+}
+
+SerialPort::~SerialPort() {
+    ::close(fd_);
+}
+
+void SerialPort::write(const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+            continue;
+        }
+        if (written < 0 && errno != EAGAIN && errno != EINTR) {
+            throw Refusal(device_ + ": cannot be written to: " + systemReason());
+        }
+        pollfd ready{fd_, POLLOUT, 0};
+        ::poll(&ready, 1, 1000);
+    }
+    ::tcdrain(fd_);
+}
+
+std::string SerialPort::readSome(int milliseconds) {
+    pollfd ready{fd_, POLLIN, 0};
+    if (::poll(&ready, 1, milliseconds) <= 0) {
+        return {};
+    }
+    if ((ready.revents & POLLIN) == 0) {
+        // Hung up: nothing will come, and poll() would say so at once again.
+        ::poll(nullptr, 0, milliseconds);
+        return {};
+    }
+    char buffer[512];
+    const ssize_t got = ::read(fd_, buffer, sizeof buffer);
+    return got > 0 ? std::string(buffer, static_cast<std::size_t>(got)) : std::string();
+}
