@@ -22,7 +22,8 @@ CTRL_Z, ESCAPE = "\x1a", "\x1b"
 class ScriptedModem(threading.Thread):
     """The modem side of a pseudo-terminal. `script` says how this one departs from a willing
     modem: "pin" (the SIM wants it), "fail_at" (message number, final result code),
-    "silent_at" (the message after whose AT+CMGS it says nothing more), "asleep" (ATs it
+    "silent_at" (the message after whose AT+CMGS it says nothing more), "mute_at" (the same
+    after the message's PDU), "asleep" (ATs it
     ignores first), "unsolicited" (a line sent before each answer), "stored" (index -> PDU)."""
 
     def __init__(self, script):
@@ -75,6 +76,7 @@ class ScriptedModem(threading.Thread):
             self.received.append((self.entering, line))
             self.entering = None
             number = len(self.received)
+            self.silent = self.script.get("mute_at") == number
             failure = self.script.get("fail_at")
             if failure and failure[0] == number:
                 self.answer(failure[1])
@@ -167,11 +169,14 @@ class ModemDialogue(unittest.TestCase):
             return lines.read().split()
 
     def stored(self):
-        """The strips picture's three parts at 6, 4 and 2, last part first, and the small
-        picture at 5 between them; the modem lists them with their SMSC part, empty here."""
+        """The strips picture's three parts at 6, 4 and 2, last part first, the small picture
+        at 5 between them, and at 7 to 9 the strips again, from another number under the same
+        reference; the modem lists them with their SMSC part, empty here."""
         parts = self.pdus(self.strips, "--number", "+15550001", "--reference", "7")
         other = self.pdus(self.small, "--number", "+15550002", "--reference", "8")
-        return {2: "00" + parts[2], 4: "00" + parts[1], 5: "00" + other[0], 6: "00" + parts[0]}
+        again = self.pdus(self.strips, "--number", "+15550003", "--reference", "7")
+        return {2: "00" + parts[2], 4: "00" + parts[1], 5: "00" + other[0], 6: "00" + parts[0],
+                7: "00" + again[0], 8: "00" + again[1], 9: "00" + again[2]}
 
     def test_dialogues(self):
         send = ["send", "--number", "+15550000", "--wait", "2"]
@@ -192,6 +197,12 @@ class ModemDialogue(unittest.TestCase):
             ("refused half way", {"fail_at": (3, "+CMS ERROR: 38")}, send, self.large, 1,
              [sent.format(2, 16, 42), "mosaikon-sms: message 3 of 16 was not sent: +CMS ERROR: 38 "
               "(network out of order); sent before it: 1 (reference 41), 2 (reference 42)"], 3),
+            ("refused at once", {"fail_at": (1, "ERROR")}, send, self.small, 1,
+             ["mosaikon-sms: message 1 of 1 was not sent: the modem answered ERROR; "
+              "none was sent before it"], 1),
+            ("takes a PDU, says nothing", {"mute_at": 3}, send, self.strips, 1,
+             ["mosaikon-sms: message 3 of 3 was not sent: no answer within 2 seconds; "
+              "sent before it: 1 (reference 41), 2 (reference 42)"], 3),
             ("stops answering", {"silent_at": 2}, send, self.strips, 1,
              ["mosaikon-sms: message 2 of 3 was not sent: no \"> \" prompt within 2 seconds; "
               "sent before it: 1 (reference 41)"], 1),
@@ -215,7 +226,8 @@ class ModemDialogue(unittest.TestCase):
 
     def test_receiving(self):
         """The first picture stored is written as it was sent, and --delete takes from the SIM
-        its three parts and nothing else; --list names what the converter names."""
+        its three parts and nothing else, not even the same picture sent again; --list names
+        what the converter names."""
         listing = os.path.join(self.folder, "stored.pdu")
         with open(listing, "w") as out:
             out.write("".join(f"+CMGL: {i},1,,{len(p) // 2 - 1}\n{p}\n"
@@ -228,7 +240,7 @@ class ModemDialogue(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         with open(output, "rb") as written, open(self.strips, "rb") as sent:
             self.assertEqual(written.read(), sent.read())
-        self.assertEqual(sorted(modem.stored), [5])
+        self.assertEqual(sorted(modem.stored), [5, 7, 8, 9])
         self.assertEqual(modem.commands[-3:], ["AT+CMGD=2", "AT+CMGD=4", "AT+CMGD=6"])
 
         # An output that cannot be written leaves every message on the SIM.
@@ -236,11 +248,11 @@ class ModemDialogue(unittest.TestCase):
                                          os.path.join(self.strips, "received.ems"))
         self.assertEqual(result.returncode, 1)
         self.assertIn("received.ems: cannot be written", result.stderr)
-        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
+        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6, 7, 8, 9])
 
         modem, result = self.run_against(script, receive + ["--list", "--modem"])
         self.assertEqual((result.returncode, result.stdout), (0, named.stdout))
-        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
+        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6, 7, 8, 9])
 
     def test_port_held(self):
         """A port another program holds is left alone, and the holder named: ModemManager with
