@@ -9,6 +9,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import termios
 import threading
 import time
 import tty
@@ -92,6 +93,9 @@ class ScriptedModem(threading.Thread):
             return
         if self.lock_seen is None:
             self.lock_seen = self.lock_file()
+            # The line as the program set it: speed, and 8 data bits, no parity, 1 stop bit.
+            _, _, cflag, _, ispeed, ospeed, _ = termios.tcgetattr(self.slave)
+            self.line = (ispeed, ospeed, cflag & (termios.CSIZE | termios.PARENB | termios.CSTOPB))
         if command in ("AT", "AT+CMEE=1"):
             self.answer("OK")
         elif command == "ATE0":
@@ -185,7 +189,8 @@ class ModemDialogue(unittest.TestCase):
         table = [
             ("willing, with reports between", {"unsolicited": "+CMTI: \"SM\",3"},
              send, self.large, 0, [sent.format(16, 16, 56)], 16),
-            ("slow to wake", {"asleep": 1}, send, self.small, 0, [sent.format(1, 1, 41)], 1),
+            ("slow to wake", {"asleep": 1}, send + ["--baud", "9600"], self.small, 0,
+             [sent.format(1, 1, 41)], 1),
             ("quiet", {"unsolicited": "^RSSI: 12"}, send + ["--quiet"], self.strips, 0, [], 3),
             ("PIN given", {"pin": "1234"}, send + ["--pin", "1234"], self.small, 0,
              [sent.format(1, 1, 41)], 1),
@@ -221,6 +226,8 @@ class ModemDialogue(unittest.TestCase):
                             for tpdu in self.pdus(picture, "--number", "+15550000")[:taken]]
                 self.assertEqual(modem.received, expected)
                 self.assertEqual(modem.commands[:1], ["AT"])
+                speed = termios.B9600 if "9600" in arguments else termios.B115200
+                self.assertEqual(modem.line, (speed, speed, termios.CS8))
                 if modem.lock_seen is not None:
                     self.assertEqual(modem.lock_seen, b"%10d\n" % modem.pid)
 
