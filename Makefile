@@ -12,20 +12,28 @@ FUZZ_RUNS ?= -1
 GENERATOR := -G Ninja
 JOBS ?= 2
 
-.PHONY: all deps configure build run test bench fuzz format clean release install package
+.PHONY: all deps build-deps configure build run test bench fuzz format clean release install package
 
 all: build
 
+# Everything the tests, benchmarks and fuzzing need; build-deps only what building, running and
+# packaging the programs needs.
 deps:
 	@scripts/install-deps
 
+build-deps:
+	@scripts/install-deps --build
+
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DMOSAIKON_TESTS=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: configure
+# Builds no test, so that it needs none of the test tools; `make test` builds them in the same
+# folder later.
+run: build-deps
+	@cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DMOSAIKON_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target mosaikon
 	$(BUILD_DIR)/mosaikon
 
@@ -34,7 +42,7 @@ run: configure
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	@cmake -S . -B $(SANITIZE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DMOSAIKON_GUI=ON \
-		-DMOSAIKON_SANITIZE=ON >/dev/null
+		-DMOSAIKON_SANITIZE=ON -DMOSAIKON_TESTS=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
@@ -75,8 +83,8 @@ fuzz: deps
 # The programs, the viewer modules and their documents alone, optimised and hardened with
 # Debian's build flags (immediate binding included), for installing and packaging.
 BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
-release: deps
-	@cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+release: build-deps
+	@cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DMOSAIKON_TESTS=OFF \
 		-DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)" \
 		-DCMAKE_MODULE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)" >/dev/null

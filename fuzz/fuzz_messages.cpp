@@ -1,4 +1,5 @@
 #include "messagelisting.h"
+#include "smsbackup.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -28,37 +29,43 @@ bool wellFormed(const Artwork& artwork) {
     return true;
 }
 
-} // namespace
-
-// Any bytes give a listing or an error, never a crash or a hang. What a listing holds is
-// consistent: every item belongs to a message that was read, lies within its parts, and every
-// picture or animation has whole frames of its size, one for a picture, with 0 or 1 in each
-// pixel and a delay for an animation alone.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::vector<std::uint8_t> bytes(data, data + size);
-    const auto result = decodeMessageListing(bytes);
-    const auto* listing = std::get_if<MessageListing>(&result);
-    if (listing == nullptr) {
-        if (std::get<ListingError>(result).reason.empty()) {
-            std::abort();
-        }
-        return 0;
-    }
-    for (std::size_t i = 0; i < listing->messages.size(); ++i) {
-        const FoundMessage& message = listing->messages[i];
-        if (message.number != static_cast<int>(i + 1) || message.parts < 1 || message.parts > 255) {
+// What a listing holds is consistent: messages numbered one after another from 1, every item
+// belongs to a message that was read and lies within its parts, every picture or animation is
+// well formed, and every note and other TPDU names a line and says something.
+void checkListing(const MessageListing& listing) {
+    for (std::size_t i = 0; i < listing.messages.size(); ++i) {
+        const FoundMessage& message = listing.messages[i];
+        if (message.number != static_cast<int>(i + 1) || message.parts < 1 || message.parts > 255 ||
+            message.line < 1) {
             std::abort();
         }
     }
-    for (const FoundItem& item : listing->items) {
-        if (item.message < 1 || item.message > static_cast<int>(listing->messages.size())) {
+    for (const FoundItem& item : listing.items) {
+        if (item.message < 1 || item.message > static_cast<int>(listing.messages.size())) {
             std::abort();
         }
-        const int parts = listing->messages[item.message - 1].parts;
+        const int parts = listing.messages[item.message - 1].parts;
         if (item.firstPart < 1 || item.firstPart > item.lastPart || item.lastPart > parts ||
             item.element.empty() || (item.artwork && !wellFormed(*item.artwork))) {
             std::abort();
         }
     }
+    for (const auto* notes : {&listing.notes, &listing.others}) {
+        for (const ListingNote& note : *notes) {
+            if (note.line < 1 || note.what.empty()) {
+                std::abort();
+            }
+        }
+    }
+}
+
+} // namespace
+
+// Any bytes, read as a listing and as gammu's SMS backup, give a consistent listing, never a
+// crash or a hang.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::uint8_t> bytes(data, data + size);
+    checkListing(decodeMessageListing(bytes));
+    checkListing(decodeSmsBackup(bytes));
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "applicationidentity.h"
 #include "commandline.h"
+#include "displaycheck.h"
 #include "logowindow.h"
 #include "mainwindow.h"
 #include "programname.h"
@@ -8,6 +9,9 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -18,6 +22,21 @@ QStringList argumentsOf(int argc, char** argv) {
         arguments.append(QString::fromLocal8Bit(argv[index]));
     }
     return arguments;
+}
+
+// Qt takes its wayland plugin whenever WAYLAND_DISPLAY is set, also inside an X11 session, and
+// Wayland leaves no window where the program puts it: the splash would not be centred, nor the
+// help window beside the main window. With an X display at hand the program runs there, through
+// XWayland on a Wayland desktop. A platform the user names, here or by -platform, is kept.
+void preferXWhereReachable(const QStringList& arguments) {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return;
+    }
+    const QStringList onX11 = {arguments.front(), QStringLiteral("-platform"),
+                               QStringLiteral("xcb")};
+    if (unreachableDisplay(onX11).isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
 }
 
 void nameProgram() {
@@ -35,6 +54,12 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         nameProgram();
         return printCommandLineText(arguments);
+    }
+    preferXWhereReachable(arguments);
+    // Without a display QApplication would abort; one line and a failure instead.
+    if (const QString reason = unreachableDisplay(arguments); !reason.isEmpty()) {
+        std::fprintf(stderr, "mosaikon: %s\n", qPrintable(reason));
+        return EXIT_FAILURE;
     }
 
     Q_INIT_RESOURCE(resources);

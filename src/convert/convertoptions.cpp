@@ -4,6 +4,8 @@
 #include "emslayout.h"
 #include "optiontable.h"
 
+#include <string>
+
 namespace {
 
 const char kUsage[] =
@@ -21,23 +23,43 @@ constexpr int kLargestOctet = 255;
 constexpr int kLargestCount = 999999;
 constexpr int kLargestScale = 16;
 
+// TP-DA holds at most 10 octets of digits, two to an octet.
+constexpr std::size_t kMostNumberDigits = 20;
+
+bool allDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
 Problem takePhoneNumber(ConvertOptions& options, const std::string& text) {
     const std::string digits = !text.empty() && text[0] == '+' ? text.substr(1) : text;
-    if (digits.empty() || digits.size() > 20 ||
-        digits.find_first_not_of("0123456789") != std::string::npos) {
+    if (!allDigits(digits)) {
         return "takes digits, with a leading + for an international number, not \"" + text + "\"";
+    }
+    if (digits.size() > kMostNumberDigits) {
+        return "takes at most " + std::to_string(kMostNumberDigits) +
+               " digits, with an optional leading +, not \"" + text + "\" (" +
+               std::to_string(digits.size()) + " digits)";
     }
     options.number = text;
     return std::nullopt;
 }
 
+// A mobile country code names a country of the geographic zones 2 to 7 (ITU-T E.212), or is
+// 901, shared by networks that span countries; the other codes are for tests or not given out,
+// and no operator logo is sent for them. The network code has 2 or 3 digits.
+bool realNetworkCode(const std::string& text) {
+    if (text.size() < 6 || text.size() > 7 || text[3] != ' ' || !allDigits(text.substr(0, 3)) ||
+        !allDigits(text.substr(4))) {
+        return false;
+    }
+    const int country = std::stoi(text.substr(0, 3));
+    return (country >= 200 && country <= 799) || country == 901;
+}
+
 Problem takeNetwork(ConvertOptions& options, const std::string& text) {
-    const std::size_t space = text.find(' ');
-    const bool formed = space == 3 && text.size() >= 6 && text.size() <= 7 &&
-                        text.find_first_not_of("0123456789 ") == std::string::npos &&
-                        text.find(' ', space + 1) == std::string::npos;
-    if (!formed) {
-        return "takes the country and network codes as \"MCC MNC\", such as \"250 01\", not \"" +
+    if (!realNetworkCode(text)) {
+        return "takes \"MCC MNC\": a country code of 3 digits from 200 to 799 or 901, a space, "
+               "a network code of 2 or 3 digits, such as \"250 01\", not \"" +
                text + "\"";
     }
     options.network = text;

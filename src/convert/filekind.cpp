@@ -15,7 +15,8 @@ FileKind fileKindOf(const std::string& path) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     static const std::pair<const char*, FileKind> endings[] = {
         {"ems", FileKind::Picture},  {"ema", FileKind::Animation}, {"bmp", FileKind::Bmp},
-        {"pdu", FileKind::Messages}, {"png", FileKind::Png},       {"gif", FileKind::Gif},
+        {"pdu", FileKind::Messages}, {"smsbackup", FileKind::SmsBackup},
+        {"png", FileKind::Png},      {"gif", FileKind::Gif},
     };
     for (const auto& [name, kind] : endings) {
         if (ending == name) {

@@ -3,6 +3,7 @@
 #include <string>
 
 // What a file is taken for, by the ending of its name, in any case.
-enum class FileKind { Picture, Animation, Bmp, Messages, Png, Gif, OtherImage };
+// Messages: a listing of TPDUs (.pdu); SmsBackup: gammu's SMS backup (.smsbackup).
+enum class FileKind { Picture, Animation, Bmp, Messages, SmsBackup, Png, Gif, OtherImage };
 
 FileKind fileKindOf(const std::string& path);

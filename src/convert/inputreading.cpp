@@ -6,8 +6,11 @@
 #include "imagereading.h"
 #include "messagereading.h"
 #include "refusal.h"
+#include "smsbackup.h"
 
 namespace {
+
+constexpr std::size_t kBackupSniffBytes = 4096;
 
 std::vector<std::uint8_t> readStart(const std::string& path, std::size_t limit) {
     auto bytes = readFileStart(path, limit);
@@ -36,6 +39,7 @@ Artwork readInput(const ConvertOptions& options) {
     case FileKind::Animation:
         return readMosaikonFile(path);
     case FileKind::Messages:
+    case FileKind::SmsBackup:
         return readMessageListing(path, readStart(path, kListingReadLimit));
     case FileKind::Bmp: {
         // A two-colour BMP reads as the editor imports it; any other goes to Qt's readers.
@@ -45,9 +49,14 @@ Artwork readInput(const ConvertOptions& options) {
         }
         return readImage(options);
     }
+    case FileKind::OtherImage:
+        // gammu's backups go by any name; their first section opens within the first lines.
+        if (looksLikeSmsBackup(readStart(path, kBackupSniffBytes))) {
+            return readMessageListing(path, readStart(path, kListingReadLimit));
+        }
+        return readImage(options);
     case FileKind::Png:
     case FileKind::Gif:
-    case FileKind::OtherImage:
         return readImage(options);
     }
     return readImage(options);

@@ -1,21 +1,43 @@
 #include "messagereading.h"
 
 #include "editorlimits.h"
+#include "filekind.h"
 #include "messagelisting.h"
 #include "refusal.h"
+#include "smsbackup.h"
+
+#include <algorithm>
 
 namespace {
 
-MessageListing decodedListing(const std::string& path, const std::vector<std::uint8_t>& listing) {
-    auto decoded = decodeMessageListing(listing);
-    if (const auto* error = std::get_if<ListingError>(&decoded)) {
-        throw Refusal(path + ": " + error->reason);
+MessageListing decodedMessages(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    if (fileKindOf(path) == FileKind::SmsBackup || looksLikeSmsBackup(bytes)) {
+        return decodeSmsBackup(bytes);
     }
-    auto& contents = std::get<MessageListing>(decoded);
-    if (contents.messages.empty()) {
-        throw Refusal(path + ": holds no message");
+    return decodeMessageListing(bytes);
+}
+
+std::string noteText(const ListingNote& note) {
+    return "line " + std::to_string(note.line) + ": " + note.what;
+}
+
+// What was passed over, one remark a line, for a file that gave something after all.
+void remarkNotes(const std::string& path, const MessageListing& contents) {
+    for (const ListingNote& note : contents.notes) {
+        remark(path + ": " + noteText(note));
     }
-    return std::move(contents);
+}
+
+// Why the file gives nothing: each line or message passed over, in one line.
+std::string whyNothing(const MessageListing& contents, const std::string& nothing) {
+    if (contents.notes.empty()) {
+        return nothing;
+    }
+    std::string why = nothing + ": ";
+    for (std::size_t i = 0; i < contents.notes.size(); ++i) {
+        why += (i > 0 ? "; " : "") + noteText(contents.notes[i]);
+    }
+    return why;
 }
 
 std::string partsOf(const FoundItem& item) {
@@ -66,31 +88,47 @@ std::string itemLine(const FoundItem& item) {
 } // namespace
 
 Artwork readMessageListing(const std::string& path, const std::vector<std::uint8_t>& listing) {
-    const MessageListing contents = decodedListing(path, listing);
-    for (const FoundItem& item : contents.items) {
-        if (!item.artwork) {
-            continue;
-        }
-        const Artwork& artwork = *item.artwork;
-        const std::string where =
-            path + ": the " + item.element + " in message " + std::to_string(item.message);
-        requireEditorSize(artwork, where);
-        return artwork;
+    const MessageListing contents = decodedMessages(path, listing);
+    const auto found = std::find_if(contents.items.begin(), contents.items.end(),
+                                    [](const FoundItem& item) { return item.artwork.has_value(); });
+    if (found == contents.items.end()) {
+        const bool nothing = contents.messages.empty() && contents.others.empty();
+        throw Refusal(path + ": " +
+                      whyNothing(contents, nothing ? "holds no message"
+                                                   : "holds no whole picture or animation"));
     }
-    throw Refusal(path + ": holds no picture or animation");
+    requireEditorSize(*found->artwork, path + ": the " + found->element + " in message " +
+                                           std::to_string(found->message));
+    remarkNotes(path, contents);
+    return *found->artwork;
 }
 
 std::string describeMessageListing(const std::string& path,
                                    const std::vector<std::uint8_t>& listing) {
-    const MessageListing contents = decodedListing(path, listing);
-    std::string lines;
+    const MessageListing contents = decodedMessages(path, listing);
+    if (contents.messages.empty() && contents.others.empty()) {
+        throw Refusal(path + ": " + whyNothing(contents, "holds no message"));
+    }
+    remarkNotes(path, contents);
+    // Messages and the other TPDUs in the order of their lines.
+    std::vector<std::pair<int, std::string>> entries;
     for (const FoundMessage& message : contents.messages) {
-        lines += messageLine(message) + "\n";
+        std::string lines = messageLine(message) + "\n";
         for (const FoundItem& item : contents.items) {
             if (item.message == message.number) {
                 lines += itemLine(item) + "\n";
             }
         }
+        entries.emplace_back(message.line, lines);
+    }
+    for (const ListingNote& other : contents.others) {
+        entries.emplace_back(other.line, noteText(other) + ", no message\n");
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::string lines;
+    for (const auto& entry : entries) {
+        lines += entry.second;
     }
     return lines;
 }

@@ -80,13 +80,9 @@ std::vector<ShortMessage> nokiaMessages(const Artwork& artwork, const ConvertOpt
 
 std::vector<ShortMessage> emsMessagesFor(const Artwork& artwork, const ConvertOptions& options,
                                          EmsCarrier carrier) {
-    const auto text = smsTextOf(textOf(options));
-    if (!text) {
-        throw Refusal(options.input + ": the text has a character beyond UCS-2");
-    }
     EmsRequest request;
     request.carrier = carrier;
-    request.text = *text;
+    request.text = smsTextOf(textOf(options));
     request.position = options.position;
     request.reference = options.reference;
     if (request.text.characters.empty()) {

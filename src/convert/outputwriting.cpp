@@ -40,6 +40,7 @@ std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptio
         return gifFile(artwork, options);
     case FileKind::Bmp:
         return bmpFile(artwork, options);
+    case FileKind::SmsBackup:
     case FileKind::OtherImage:
         break;
     }

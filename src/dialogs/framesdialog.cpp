@@ -25,6 +25,7 @@ FramesDialog::FramesDialog(QWidget* parent) : QDialog(parent) {
     countLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     countLabel_->setLineWidth(1);
     countLabel_->setAlignment(Qt::AlignCenter);
+    countLabel_->setAccessibleName(group->title());
 
     countSlider_ = new ArrowKeyScrollBar(Qt::Horizontal, group);
     countSlider_->setObjectName("HScroll1");
@@ -32,6 +33,7 @@ FramesDialog::FramesDialog(QWidget* parent) : QDialog(parent) {
     countSlider_->setRange(1, kMaxFrames);
     countSlider_->setSingleStep(1);
     countSlider_->setPageStep(1);
+    countSlider_->setAccessibleName(group->title());
     // Tracking is on, so the label follows the thumb while it is dragged.
     connect(countSlider_, &QScrollBar::valueChanged, this, &FramesDialog::showCount);
 
@@ -70,4 +72,5 @@ void FramesDialog::showEvent(QShowEvent* event) {
 
 void FramesDialog::showCount(int count) {
     countLabel_->setText(QString::fromStdString(labelNumber(count)));
+    countLabel_->setAccessibleDescription(countLabel_->text().trimmed());
 }

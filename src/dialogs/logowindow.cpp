@@ -16,6 +16,8 @@ constexpr QSize kClientSize(500, 230);
 LogoWindow::LogoWindow(QWidget* parent, int tickMilliseconds)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), logo_(QStringLiteral(":/logo.png")) {
     setObjectName("Form3");
+    // It has no title to name it by, being frameless.
+    setAccessibleName(QStringLiteral("Mosaikon"));
     setFont(designFont());
     setFixedSize(kClientSize);
 

@@ -3,6 +3,7 @@
 #include "arrowkeyscrollbar.h"
 #include "labelnumber.h"
 #include "picturedocument.h"
+#include "wholepixels.h"
 #include "windowlook.h"
 
 #include <QFontDatabase>
@@ -57,10 +58,11 @@ QFont readOutFont() {
     return font;
 }
 
-QScrollBar* makeBar(QWidget* parent, const char* name, Qt::Orientation orientation, QRect geometry,
-                    int maximum, int pageStep) {
+QScrollBar* makeBar(QWidget* parent, const char* name, const QString& spokenName,
+                    Qt::Orientation orientation, QRect geometry, int maximum, int pageStep) {
     auto* bar = new ArrowKeyScrollBar(orientation, parent);
     bar->setObjectName(name);
+    bar->setAccessibleName(spokenName);
     bar->setGeometry(geometry);
     bar->setRange(kMinimumSide, maximum);
     bar->setSingleStep(1);
@@ -82,8 +84,10 @@ SizeDialog::SizeDialog(const PictureDocument& doc, QWidget* parent)
 }
 
 void SizeDialog::createControls() {
-    heightBar_ = makeBar(this, "VScroll1", Qt::Vertical, {296, 8, 17, 225}, kMaxHeight, 1);
-    widthBar_ = makeBar(this, "HScroll1", Qt::Horizontal, {8, 240, 281, 17}, kMaxWidth, 16);
+    heightBar_ = makeBar(this, "VScroll1", QStringLiteral("Высота"), Qt::Vertical,
+                         {296, 8, 17, 225}, kMaxHeight, 1);
+    widthBar_ = makeBar(this, "HScroll1", QStringLiteral("Ширина"), Qt::Horizontal,
+                        {8, 240, 281, 17}, kMaxWidth, 16);
     // Tracking is on, so the preview follows a thumb while it is dragged.
     connect(heightBar_, &QScrollBar::valueChanged, this, &SizeDialog::drawSizePreview);
     connect(widthBar_, &QScrollBar::valueChanged, this, &SizeDialog::drawSizePreview);
@@ -95,6 +99,7 @@ void SizeDialog::createControls() {
     sizeList_ = new QListWidget(this);
     sizeList_->setObjectName("List1");
     sizeList_->setGeometry(328, 32, 209, 134);
+    sizeList_->setAccessibleName(QStringLiteral("Стандартные размеры"));
     for (const StandardSize& size : kStandardSizes) {
         sizeList_->addItem(QString::fromUtf8(size.text));
     }
@@ -109,6 +114,7 @@ void SizeDialog::createControls() {
     readOut_->setObjectName("Label1");
     readOut_->setGeometry(328, 176, 209, 41);
     readOut_->setFont(readOutFont());
+    readOut_->setAccessibleName(QStringLiteral("Выбранный размер"));
 
     auto* okButton = new QPushButton("OK", this);
     okButton->setObjectName("Command1");
@@ -143,6 +149,7 @@ void SizeDialog::drawSizePreview() {
     const int width = widthBar_->value();
     const int height = heightBar_->value();
     readOut_->setText(QString::fromStdString(labelNumber(width) + " x" + labelNumber(height)));
+    readOut_->setAccessibleDescription(readOut_->text().trimmed());
 
     preview_.fill(palette().color(QPalette::Window));
     const QRgb dot = palette().color(QPalette::WindowText).rgb();
@@ -158,9 +165,8 @@ void SizeDialog::drawSizePreview() {
 void SizeDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    // At a device pixel ratio above 1 each dot grows to a whole block of device pixels, unblurred.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(kPreviewArea, preview_);
+    // Each dot a whole block of device pixels at any scale, unblurred.
+    drawWholePixels(painter, kPreviewArea, preview_, palette().color(QPalette::Window));
 }
 
 QSize SizeDialog::chosenSize() const {

@@ -1,5 +1,6 @@
 #include "applicationidentity.h"
 
+#include "pixelarticonengine.h"
 #include "programname.h"
 
 #include <QApplication>
@@ -14,12 +15,13 @@ constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 
 } // namespace
 
+// Pixel art too: a size between the shipped ones gets the one below it in whole blocks, centred.
 QIcon applicationIcon() {
-    QIcon icon;
+    QList<QImage> pictures;
     for (const int size : kIconSizes) {
-        icon.addFile(QStringLiteral(":/icons/mosaikon-%1.png").arg(size), QSize(size, size));
+        pictures.append(QImage(QStringLiteral(":/icons/mosaikon-%1.png").arg(size)));
     }
-    return icon;
+    return QIcon(new PixelArtIconEngine(pictures));
 }
 
 void setApplicationIdentity() {

@@ -41,8 +41,10 @@ void describeCommandLine(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QStringLiteral("An .ems picture or .ema animation to open, or a two-colour .bmp file to "
-                       "import, as a path or a file: URI. Of several files the first is opened."),
+        QStringLiteral("An .ems picture or .ema animation to open, a two-colour .bmp file to "
+                       "import, or a common image (PNG, JPEG, GIF, WebP, TIFF, a colour BMP, ...) "
+                       "to open in two colours, as a path or a file: URI. Of several files the "
+                       "first is opened."),
         QStringLiteral("[FILE]"));
     // Qt's options take one dash, as in -style, so a word after one dash is one option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 void addDesignMenus(QMenuBar& bar) {
+    bar.setAccessibleName(QStringLiteral("Меню"));
     for (const Menu& menuDesign : kMenus) {
         QMenu* menu = bar.addMenu(QString::fromUtf8(menuDesign.caption));
         menu->setObjectName(menuDesign.name);
@@ -31,4 +33,9 @@ QAction* menuAction(const QObject& window, const char* name) {
         qFatal("The program asks for a menu item named \"%s\", which no menu holds.", name);
     }
     return action;
+}
+
+void addMenuBarKey(QMenuBar& bar, QWidget& window) {
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F10), &window), &QShortcut::activated, &bar,
+                     [&bar] { bar.setActiveAction(bar.actions().constFirst()); });
 }

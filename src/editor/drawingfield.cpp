@@ -1,8 +1,10 @@
 #include "drawingfield.h"
 
+#include "fieldcursor.h"
 #include "pen.h"
 #include "picturedocument.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,9 +32,7 @@ std::uint8_t heldButtonOf(Qt::MouseButton button) {
 DrawingField::DrawingField(PictureDocument& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
     setObjectName("Pole");
     setAccessibleName(QStringLiteral("Поле рисования"));
-    setAccessibleDescription(
-        QStringLiteral("Рисунок в увеличенном виде: левая кнопка мыши ставит точку, правая "
-                       "стирает. Клавиши 8, 2, 4 и 6 сдвигают рисунок, ! и \" листают кадры."));
+    describeCursor();
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorderWidth);
     setFocusPolicy(Qt::StrongFocus);
@@ -42,6 +42,9 @@ DrawingField::DrawingField(PictureDocument& doc, QWidget* parent) : QFrame(paren
 void DrawingField::redrawCells() {
     image_.renderAll(doc_);
     repaintOwn(rect());
+    // A command may have changed the size or the cell under the cursor.
+    keepCursorInside(cursor_, doc_);
+    describeCursor();
 }
 
 void DrawingField::repaintOwn(const QRect& area) {
@@ -65,12 +68,20 @@ void DrawingField::paintCell(int x, int y, bool set) {
     if (device.isEmpty()) {
         return;
     }
+    repaintOwn(logicalArea(device));
+    if (x == cursor_.x && y == cursor_.y) {
+        describeCursor();
+    }
+}
+
+// The widget's area that covers a device rectangle of the image, rounded outwards.
+QRect DrawingField::logicalArea(const QRect& device) const {
     const qreal ratio = image_.image().devicePixelRatio();
     const QRect logical(static_cast<int>(std::floor(device.left() / ratio)),
                         static_cast<int>(std::floor(device.top() / ratio)),
                         static_cast<int>(std::ceil(device.width() / ratio)) + 1,
                         static_cast<int>(std::ceil(device.height() / ratio)) + 1);
-    repaintOwn(logical.translated(contentsRect().topLeft()));
+    return logical.translated(contentsRect().topLeft());
 }
 
 void DrawingField::penAt(double x, double y) {
@@ -84,12 +95,16 @@ void DrawingField::penAt(double x, double y) {
     }
     const int cx = static_cast<int>(column);
     const int cy = static_cast<int>(row);
-    switch (penCell(doc_, cx, cy)) {
+    paintMark(cx, cy, penCell(doc_, cx, cy));
+}
+
+void DrawingField::paintMark(int x, int y, PenMark mark) {
+    switch (mark) {
     case PenMark::Set:
-        paintCellOn(cx, cy);
+        paintCellOn(x, y);
         break;
     case PenMark::Cleared:
-        paintCellOff(cx, cy);
+        paintCellOff(x, y);
         break;
     case PenMark::None:
         break;
@@ -112,6 +127,14 @@ void DrawingField::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_.image());
+    if (cursorShown_) {
+        // In device pixels, so that the outline lies exactly on the cell's own pixels.
+        const qreal ratio = image_.image().devicePixelRatio();
+        painter.translate(contentsRect().topLeft());
+        painter.scale(1 / ratio, 1 / ratio);
+        drawCursorOutline(painter, image_.cellArea(cursor_.x, cursor_.y),
+                          image_.gridLineWidth() + 1);
+    }
 }
 
 void DrawingField::fitImage() {
@@ -123,6 +146,7 @@ void DrawingField::resizeEvent(QResizeEvent* event) {
     fitImage();
     redrawCells();
     endStroke(doc_);
+    keyStroke_ = false;
     emit resized();
 }
 
@@ -135,6 +159,8 @@ void DrawingField::mousePressEvent(QMouseEvent* event) {
     if (button == kNoButton) {
         return;
     }
+    showCursor(false);
+    endKeyStroke();
     beginStroke(doc_, button);
     const QPointF point = innerPoint(event);
     penAt(point.x(), point.y());
@@ -149,8 +175,93 @@ void DrawingField::mouseReleaseEvent(QMouseEvent*) {
     endStroke(doc_);
 }
 
-// The field looks the same with and without the focus, so taking it repaints nothing; Qt's
-// repaint here would count as a paint request.
+// Taking the focus repaints nothing: the cursor shows only after a cursor key, and Qt's repaint
+// here would count as a paint request.
 void DrawingField::focusInEvent(QFocusEvent*) {}
 
-void DrawingField::focusOutEvent(QFocusEvent*) {}
+void DrawingField::focusOutEvent(QFocusEvent*) {
+    endKeyStroke();
+    showCursor(false);
+}
+
+// Space sets the cursor's cell as the left button does, Backspace clears it as the right one
+// does. The digits and the frame characters never get here: the window takes them first.
+void DrawingField::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<CursorMove> move = cursorMoveOf(event->key())) {
+        const bool arrow = *move <= CursorMove::Down;
+        moveCellCursor(*move, arrow && event->modifiers().testFlag(Qt::ShiftModifier));
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        strokeCellCursor(kLeftButton);
+        return;
+    case Qt::Key_Backspace:
+        strokeCellCursor(kRightButton);
+        return;
+    default:
+        QFrame::keyPressEvent(event);
+    }
+}
+
+void DrawingField::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Shift) {
+        endKeyStroke();
+    }
+    QFrame::keyReleaseEvent(event);
+}
+
+// With Shift an arrow draws as a drag does: the first one begins the stroke and its undo copy,
+// and each sets the cell it arrives on.
+void DrawingField::moveCellCursor(CursorMove move, bool drawing) {
+    repaintCursorCell();
+    moveCursor(cursor_, doc_, move);
+    cursorShown_ = true;
+    repaintCursorCell();
+    if (drawing) {
+        if (!keyStroke_) {
+            beginStroke(doc_, kLeftButton);
+            keyStroke_ = true;
+        }
+        paintMark(cursor_.x, cursor_.y, penCell(doc_, cursor_.x, cursor_.y));
+    }
+    describeCursor();
+}
+
+void DrawingField::strokeCellCursor(std::uint8_t button) {
+    endKeyStroke();
+    keepCursorInside(cursor_, doc_);
+    showCursor(true);
+    paintMark(cursor_.x, cursor_.y, strokeAtCursor(doc_, cursor_, button));
+}
+
+void DrawingField::endKeyStroke() {
+    if (keyStroke_) {
+        endStroke(doc_);
+        keyStroke_ = false;
+    }
+}
+
+void DrawingField::showCursor(bool shown) {
+    if (cursorShown_ != shown) {
+        cursorShown_ = shown;
+        repaintCursorCell();
+    }
+}
+
+void DrawingField::repaintCursorCell() {
+    const QRect device = image_.cellArea(cursor_.x, cursor_.y);
+    if (!device.isEmpty()) {
+        repaintOwn(logicalArea(device));
+    }
+}
+
+// A screen reader hears the change at once, as the cursor moves and as its cell changes.
+void DrawingField::describeCursor() {
+    const QString description = cursorDescription(doc_, cursor_);
+    if (description == accessibleDescription()) {
+        return;
+    }
+    // Qt sends the change on to a screen reader.
+    setAccessibleDescription(description);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cellcursor.h"
 #include "fieldimage.h"
 
 #include <QFrame>
@@ -7,8 +8,9 @@
 struct PictureDocument;
 
 // The enlarged picture: the current frame as one rectangle per pixel, drawn on with the mouse.
-// The left button sets cells, the right one clears them. The cells live in a backing image at
-// the screen's resolution; painting only copies that image out.
+// The left button sets cells, the right one clears them; from the keyboard, a cell cursor does
+// the same. The cells live in a backing image at the screen's resolution; painting only copies
+// that image out, with the cursor's outline over it while the cursor shows.
 class DrawingField : public QFrame {
     Q_OBJECT
 
@@ -25,6 +27,8 @@ public:
     void penAt(double x, double y);
 
     const FieldImage& fieldImage() const { return image_; }
+    const CellCursor& cellCursor() const { return cursor_; }
+    bool isCursorShown() const { return cursorShown_; }
 
 signals:
     // The field changed size: its cells were rendered anew and any stroke ended.
@@ -39,11 +43,21 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void paintCell(int x, int y, bool set);
+    void paintMark(int x, int y, PenMark mark);
+    void moveCellCursor(CursorMove move, bool drawing);
+    void strokeCellCursor(std::uint8_t button);
+    void showCursor(bool shown);
+    void repaintCursorCell();
+    void describeCursor();
+    void endKeyStroke();
+    QRect logicalArea(const QRect& device) const;
     void repaintOwn(const QRect& area);
     void fitImage();
     QPointF innerPoint(const QMouseEvent* event) const;
@@ -51,4 +65,7 @@ private:
     PictureDocument& doc_;
     FieldImage image_;
     QRect ownRepaint_; // what the field itself asked to repaint since its last paint
+    CellCursor cursor_;
+    bool cursorShown_ = false; // after a cursor key, until a mouse press or the focus leaves
+    bool keyStroke_ = false;   // Shift and the arrows draw one stroke until Shift is released
 };

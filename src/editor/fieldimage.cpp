@@ -88,10 +88,17 @@ void FieldImage::renderAll(const PictureDocument& doc) {
     }
 }
 
+QRect FieldImage::cellArea(int x, int y) const {
+    if (x >= static_cast<int>(columnEdges_.size()) || y >= static_cast<int>(rowEdges_.size())) {
+        return {};
+    }
+    return {QPoint(columnEdges_[x - 1], rowEdges_[y - 1]),
+            QPoint(columnEdges_[x] - 1, rowEdges_[y] - 1)};
+}
+
 QRect FieldImage::renderCell(const PictureDocument& doc, int x, int y, bool set) {
     layOutCells(doc);
-    const QRect cell(QPoint(columnEdges_[x - 1], rowEdges_[y - 1]),
-                     QPoint(columnEdges_[x] - 1, rowEdges_[y] - 1));
+    const QRect cell = cellArea(x, y);
     if (cell.isEmpty()) {
         return {};
     }

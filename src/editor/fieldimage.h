@@ -26,6 +26,9 @@ public:
 
     const QImage& image() const { return image_; }
 
+    // The device rectangle of cell (x, y) as last rendered; empty before the first rendering.
+    QRect cellArea(int x, int y) const;
+
     // Device position of the border before cell number `index` + 1 (0 is the left edge).
     int columnEdge(int index) const { return columnEdges_[index]; }
     int rowEdge(int index) const { return rowEdges_[index]; }

@@ -2,17 +2,14 @@
 
 #include "clipboardcommands.h"
 #include "designmenus.h"
+#include "documentloading.h"
 #include "drawingfield.h"
 #include "filedrops.h"
 #include "framecommands.h"
 #include "framesdialog.h"
 #include "helpwindow.h"
-#include "imageconversion.h"
-#include "imageopening.h"
-#include "importcommand.h"
 #include "logowindow.h"
 #include "newdocument.h"
-#include "opencommand.h"
 #include "optioncommands.h"
 #include "physicalkeyshortcuts.h"
 #include "picturedocument.h"
@@ -32,7 +29,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -62,6 +58,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     client->setObjectName("client");
     setCentralWidget(client);
     addDesignMenus(*menuBar());
+    addMenuBarKey(*menuBar(), *this);
     createControls(client);
     connectCommands();
     new PhysicalKeyShortcuts(this);
@@ -85,6 +82,7 @@ void MainWindow::createControls(QWidget* client) {
     status_ = new StatusArea(client);
     preview_ = new PreviewPanel(*doc_, client);
     pole_ = new DrawingField(*doc_, client);
+    loading_ = std::make_unique<DocumentLoading>(*this, *preview_, prompts_);
     pole_->setGeometry(kLeftColumnWidth, kFieldTop, kStartClientSize.width() - kLeftColumnWidth,
                        kStartClientSize.height() - kFieldTop);
     connect(pole_, &DrawingField::resized, this, &MainWindow::redrawField);
@@ -100,8 +98,8 @@ void MainWindow::connectCommands() {
     onTrigger("newani", &MainWindow::newAnimationCommand);
     onTrigger("fileexit", &MainWindow::close);
     onTrigger("setka", &MainWindow::gridCommand);
-    onTrigger("fileopen", [this] { openFile(QString()); });
-    onTrigger("frombmp", [this] { importBmpFile(QString()); });
+    onTrigger("fileopen", [this] { loading_->openFile(QString()); });
+    onTrigger("frombmp", [this] { loading_->importBmpFile(QString()); });
     onTrigger("filesave", [this] { showTitleIfWritten(saveDocument(*doc_, prompts_)); });
     onTrigger("filesaveas", [this] { showTitleIfWritten(saveDocumentAs(*doc_, prompts_)); });
     onTrigger("helpme", &MainWindow::showHelp);
@@ -142,58 +140,8 @@ void MainWindow::showTitleIfWritten(SaveOutcome outcome) {
     }
 }
 
-void MainWindow::openFile(const QString& givenPath) {
-    replaceDocument([&] { return openDocument(*doc_, prompts_, givenPath); });
-}
-
-// The preview rests while the command asks and reads, and then runs at the speed of whatever
-// document the command leaves.
-void MainWindow::replaceDocument(const std::function<OpenOutcome()>& open) {
-    const std::string fileBefore = doc_->fileName;
-    setPreviewInterval(0);
-    if (open() == OpenOutcome::Loaded) {
-        preview_->clear();
-        redrawField();
-        showTitle();
-    } else {
-        showTitleIfSavedMeanwhile(fileBefore);
-    }
-    setPreviewInterval(previewIntervalMs(*doc_));
-}
-
-void MainWindow::importBmpFile(const QString& givenPath) {
-    const std::string fileBefore = doc_->fileName;
-    if (importBmp(*doc_, prompts_, givenPath) != ImportOutcome::Imported) {
-        showTitleIfSavedMeanwhile(fileBefore);
-        return;
-    }
-    redrawField();
-    update();
-}
-
-// A Yes to the save-changes question may have given the document a file before the command
-// stopped; the title then names it.
-void MainWindow::showTitleIfSavedMeanwhile(const std::string& fileBefore) {
-    if (doc_->fileName != fileBefore) {
-        showTitle();
-    }
-}
-
 void MainWindow::openPath(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"bmp") {
-        importBmpFile(path);
-        return;
-    }
-    if (suffix != u"ems" && suffix != u"ema" && hasImageEnding(path)) {
-        openImageFile(path);
-        return;
-    }
-    openFile(path);
-}
-
-void MainWindow::openImageFile(const QString& path) {
-    replaceDocument([&] { return openImage(*doc_, prompts_, path); });
+    loading_->openPath(path);
 }
 
 void MainWindow::newPictureCommand() {

@@ -4,16 +4,14 @@
 
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
-#include <string>
 
 struct PictureDocument;
 class Prompts;
-enum class OpenOutcome;
 enum class SaveOutcome;
 class HelpWindow;
 class LogoWindow;
+class DocumentLoading;
 class DrawingField;
 class FramesDialog;
 class StatusArea;
@@ -47,10 +45,10 @@ public:
     // moves ka on for an animation. With the preview switched off it only blanks the box.
     void previewTick() { preview_->tick(); }
 
-    // Opens a file the desktop hands over, on the command line or by a drop: a .bmp file runs
-    // Import from BMP, another image Qt reads (.png, .gif, .jpg, ...) is opened in two colours,
-    // any other file runs Open, each with its question, checks and messages, as if the file had
-    // been chosen in the command's dialog.
+    // Opens a file the desktop hands over, on the command line or by a drop: a two-colour .bmp
+    // file runs Import from BMP, another image Qt reads (.png, .gif, .jpg, a colour .bmp, ...) is
+    // opened in two colours, any other file runs Open, each with its question, checks and
+    // messages, as if the file had been chosen in the command's dialog.
     void openPath(const QString& path);
 
 protected:
@@ -66,15 +64,7 @@ private:
     void newPictureCommand();
     void newAnimationCommand();
     void gridCommand();
-    // Open and Import from BMP, with the file given instead of chosen; an empty path shows the
-    // command's dialog.
-    void openFile(const QString& givenPath);
-    void importBmpFile(const QString& givenPath);
-    void openImageFile(const QString& path);
-    // Runs a command that may load a new document, and shows what it leaves.
-    void replaceDocument(const std::function<OpenOutcome()>& open);
     void showTitleIfWritten(SaveOutcome outcome);
-    void showTitleIfSavedMeanwhile(const std::string& fileBefore);
     // Frame commands answer "Только для анимации" for a picture; true when they did.
     bool refusedForPicture();
     void showAbout();
@@ -90,6 +80,7 @@ private:
     DrawingField* pole_ = nullptr;
     StatusArea* status_ = nullptr;
     PreviewPanel* preview_ = nullptr;
+    std::unique_ptr<DocumentLoading> loading_;
     LogoWindow* logoWindow_ = nullptr;     // made on first use, then only hidden and shown
     HelpWindow* helpWindow_ = nullptr;     // made on first use, then only hidden and shown
     FramesDialog* framesDialog_ = nullptr; // made on first use, then only hidden and shown

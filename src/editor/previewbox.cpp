@@ -2,6 +2,7 @@
 
 #include "picturedocument.h"
 #include "previewcycle.h"
+#include "wholepixels.h"
 
 #include <QPainter>
 
@@ -56,7 +57,6 @@ void PreviewBox::showFrame(const PictureDocument& doc, int frame) {
 void PreviewBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    // Each picture pixel stays a whole square of device pixels, never blurred.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(contentsRect(), image_);
+    // Each picture pixel stays a whole square of device pixels, never blurred or uneven.
+    drawWholePixels(painter, contentsRect(), image_, QColor(kBackground));
 }

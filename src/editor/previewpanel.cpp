@@ -1,11 +1,11 @@
 #include "previewpanel.h"
 
+#include "frameprogressbar.h"
 #include "picturedocument.h"
 #include "previewbox.h"
 #include "previewcycle.h"
 
 #include <QCheckBox>
-#include <QProgressBar>
 #include <QTimer>
 
 namespace {
@@ -26,12 +26,9 @@ PreviewPanel::PreviewPanel(PictureDocument& doc, QWidget* client) : QWidget(clie
     view_ = new PreviewBox(this);
     view_->setGeometry(QRect(0, 136, 132, 100).translated(-kTopLeft));
 
-    progressBar_ = new QProgressBar(this);
+    progressBar_ = new FrameProgressBar(this);
     progressBar_->setObjectName("ProgressBar1");
     progressBar_->setGeometry(QRect(0, 240, 132, 7).translated(-kTopLeft));
-    progressBar_->setRange(0, kFullProgress);
-    progressBar_->setValue(0);
-    progressBar_->setTextVisible(false);
 
     timer_ = new QTimer(this);
     timer_->setObjectName("Timer1");
@@ -58,13 +55,7 @@ void PreviewPanel::tick() {
     }
     const PreviewStep step = advancePreview(doc_);
     view_->showFrame(doc_, step.frame);
-    if (progressBar_->value() != step.progress) {
-        // Left alone, the bar repaints itself at once inside setValue; held back, it is painted
-        // together with the preview box in the next paint pass.
-        progressBar_->setUpdatesEnabled(false);
-        progressBar_->setValue(step.progress);
-        progressBar_->setUpdatesEnabled(true);
-    }
+    progressBar_->setValue(step.progress);
 }
 
 void PreviewPanel::clear() {

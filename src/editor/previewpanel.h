@@ -3,9 +3,9 @@
 #include <QWidget>
 
 struct PictureDocument;
+class FrameProgressBar;
 class PreviewBox;
 class QCheckBox;
-class QProgressBar;
 class QTimer;
 
 // The left column's preview: the check box that switches it on, the true-size box, the progress
@@ -35,6 +35,6 @@ private:
     PictureDocument& doc_;
     QCheckBox* previewCheck_ = nullptr; // Check1
     PreviewBox* view_ = nullptr;
-    QProgressBar* progressBar_ = nullptr; // ProgressBar1
-    QTimer* timer_ = nullptr;             // Timer1
+    FrameProgressBar* progressBar_ = nullptr; // ProgressBar1
+    QTimer* timer_ = nullptr;                 // Timer1
 };

@@ -3,6 +3,6 @@
 #include <QIcon>
 #include <QString>
 
-// A toolbar picture from the resources, with copies enlarged pixel by pixel for screens that
-// scale by 2 or 3: Qt would otherwise enlarge the 24 x 24 picture smoothly, into a blur.
+// A toolbar picture from the resources as an icon that stays pixel art at any scale of the
+// screen: enlarged by whole factors only, never smoothed.
 QIcon toolbarIcon(const QString& resourcePath);

@@ -1,5 +1,6 @@
 #include "elementreader.h"
 
+#include "compressedobjects.h"
 #include "elementnames.h"
 #include "emscompression.h"
 #include "emspictures.h"
@@ -9,31 +10,6 @@
 namespace {
 
 constexpr int kWidestStitched = 255 * 8;
-
-// Where the 7-octet header of the Extended Object at `at` starts: after a length octet that
-// counts header and data, after two such octets, or else after one octet of any value.
-std::optional<std::size_t> objectStart(const std::vector<std::uint8_t>& plain, std::size_t at) {
-    auto fits = [&](std::size_t start, std::size_t counted, bool exact) -> bool {
-        if (start + kExtendedObjectHeaderOctets > plain.size()) {
-            return false;
-        }
-        const std::size_t whole =
-            kExtendedObjectHeaderOctets + readExtendedObjectHeader(&plain[start]).length;
-        return (!exact || whole == counted) && whole <= plain.size() - start;
-    };
-    const std::size_t oneOctet = at + 1 < plain.size() ? plain[at + 1] : 0;
-    const std::size_t twoOctets = at + 2 < plain.size() ? (plain[at + 1] << 8 | plain[at + 2]) : 0;
-    if (fits(at + 2, oneOctet, true)) {
-        return at + 2;
-    }
-    if (fits(at + 3, twoOctets, true)) {
-        return at + 3;
-    }
-    if (fits(at + 2, 0, false)) {
-        return at + 2;
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -84,7 +60,7 @@ void ElementReader::addItem(std::string element, std::optional<Artwork> artwork,
 }
 
 ListingError ElementReader::fault(const std::string& what) const {
-    return {"message " + std::to_string(number_) + ", part " + std::to_string(part_) + ": " + what};
+    return {what};
 }
 
 ListingError ElementReader::cutShort(ElementId element) const {
@@ -239,41 +215,19 @@ ElementReader::readCompressionControl(const std::vector<std::uint8_t>& data) {
     return readDecompressed(*plain, done->firstPart);
 }
 
-// The elements that come out of decompression. An Extended Object there is whole; its length
-// octet cannot count past 255, so a longer object is found by its own length field, after one
-// length octet or two.
+// What comes out of decompression is read only when it parts into whole Extended Objects in
+// exactly one way.
 std::optional<ListingError> ElementReader::readDecompressed(const std::vector<std::uint8_t>& plain,
                                                             int firstPart) {
-    std::size_t at = 0;
-    while (at < plain.size()) {
-        const auto element = static_cast<ElementId>(plain[at]);
-        const std::size_t left = plain.size() - at;
-        if (element == ElementId::ExtendedObject) {
-            const auto start = objectStart(plain, at);
-            if (!start) {
-                return fault("the decompressed " + elementName(element) + " is cut short");
-            }
-            const ExtendedObjectHeader header = readExtendedObjectHeader(&plain[*start]);
-            const std::size_t dataStart = *start + kExtendedObjectHeaderOctets;
-            const std::vector<std::uint8_t> data(plain.begin() + dataStart,
-                                                 plain.begin() + dataStart + header.length);
-            if (auto error = completeExtendedObject(header, data, firstPart)) {
-                return error;
-            }
-            at = dataStart + header.length;
-            continue;
+    auto objects = splitDecompressedObjects(plain);
+    if (const auto* wrong = std::get_if<std::string>(&objects)) {
+        return fault("the decompressed stream of the " +
+                     elementName(ElementId::CompressionControl) + " " + *wrong);
+    }
+    for (const DecompressedObject& object : std::get<std::vector<DecompressedObject>>(objects)) {
+        if (auto error = completeExtendedObject(object.header, object.data, firstPart)) {
+            return error;
         }
-        if (left < 2 || plain[at + 1] > left - 2) {
-            return fault("the decompressed " + elementName(element) + " is cut short");
-        }
-        const std::vector<std::uint8_t> data(plain.begin() + at + 2,
-                                             plain.begin() + at + 2 + plain[at + 1]);
-        if (element != ElementId::CompressionControl) {
-            if (auto error = readElement(element, data)) {
-                return error;
-            }
-        }
-        at += 2u + plain[at + 1];
     }
     return std::nullopt;
 }

@@ -13,7 +13,8 @@
 
 // Reads the elements of one message, part after part, into items: pictures and animations as
 // they come, Extended Objects and compressed streams once their last octet has arrived, and the
-// objects a User Prompt Indicator announces side by side when they are all pictures.
+// objects a User Prompt Indicator announces side by side when they are all pictures. An error
+// says what is wrong, not where: the caller knows the part it handed over, and its line.
 class ElementReader {
 public:
     ElementReader(int number, std::vector<FoundItem>& items) : number_(number), items_(items) {}

@@ -24,7 +24,8 @@ std::optional<std::vector<std::uint8_t>> decompressLzss(const std::vector<std::u
         const std::uint8_t item = stream[at];
         if ((item & kLiteralFlag) != 0) {
             const std::size_t count = item & kLiteralCountMask;
-            if (count > stream.size() - at - 1 || out.size() + count > kLargestDecompressed) {
+            if (count == 0 || count > stream.size() - at - 1 ||
+                out.size() + count > kLargestDecompressed) {
                 return std::nullopt;
             }
             out.insert(out.end(), stream.begin() + at + 1, stream.begin() + at + 1 + count);
@@ -35,7 +36,7 @@ std::optional<std::vector<std::uint8_t>> decompressLzss(const std::vector<std::u
             return std::nullopt;
         }
         const Slice slice = readSlice(item, stream[at + 1]);
-        if (slice.offset == 0 || slice.offset > out.size() ||
+        if (slice.length == 0 || slice.offset == 0 || slice.offset > out.size() ||
             out.size() + slice.length > kLargestDecompressed) {
             return std::nullopt;
         }

@@ -17,8 +17,8 @@
 //   slice descriptor: two octets with bit 7 of the first clear; bits 6-1 of the first give the
 //                     slice length, bit 0 of the first and the second the slice offset, how far
 //                     back from the end of what is decompressed so far the slice starts
-// A slice may overlap the octets it produces. What comes out is a row of information elements,
-// identifier and length first, the Extended Objects among them.
+// A slice may overlap the octets it produces. Neither a literal block nor a slice is ever empty.
+// What comes out is a row of Extended Objects (compressedobjects.h).
 
 constexpr std::uint8_t kLzssMethod = 0x00;
 constexpr int kCompressionHeaderOctets = 3;
@@ -26,6 +26,6 @@ constexpr int kCompressionHeaderOctets = 3;
 // Decompression never yields more than this: every length field around it is 16 bits.
 constexpr std::size_t kLargestDecompressed = 0x20000;
 
-// The decompressed octets; nothing when a slice reaches back before the start, an item is cut
-// short, or the output would pass the bound above.
+// The decompressed octets; nothing when a slice reaches back before the start, a literal block
+// or a slice is empty, an item is cut short, or the output would pass the bound above.
 std::optional<std::vector<std::uint8_t>> decompressLzss(const std::vector<std::uint8_t>& stream);

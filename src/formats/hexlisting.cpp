@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <variant>
 
 namespace {
 
@@ -31,8 +32,12 @@ bool isModemLine(const std::string& line) {
            line[0] == '+' || line[0] == '^';
 }
 
-// "+CMGL: 1,1,,35" gives 35, the length of the TPDU without the SMSC part; a line whose last
-// field is no number gives nothing.
+bool isLengthLine(const std::string& line) {
+    return startsWithNoCase(line, "+CMGL:") || startsWithNoCase(line, "+CMGR:");
+}
+
+// "+CMGL: 1,1,,35" or "+CMGR: 1,,35" gives 35, the length of the TPDU without the SMSC part; a line
+// whose last field is no number gives nothing.
 std::optional<int> cmglLength(const std::string& line) {
     const auto comma = line.rfind(',');
     if (comma == std::string::npos) {
@@ -56,9 +61,24 @@ int hexValue(char digit) {
 
 } // namespace
 
-std::variant<std::vector<ListedTpdu>, ListingError>
-readHexListing(const std::vector<std::uint8_t>& text) {
-    std::vector<ListedTpdu> tpdus;
+std::variant<std::vector<std::uint8_t>, std::string> hexOctets(const std::string& line) {
+    if (line.size() % 2 != 0) {
+        return std::string("an odd number of hexadecimal digits");
+    }
+    std::vector<std::uint8_t> octets;
+    for (std::size_t i = 0; i < line.size(); i += 2) {
+        const int high = hexValue(line[i]);
+        const int low = hexValue(line[i + 1]);
+        if (high < 0 || low < 0) {
+            return "\"" + line.substr(i, 2) + "\" is not hexadecimal";
+        }
+        octets.push_back(static_cast<std::uint8_t>(high * 16 + low));
+    }
+    return octets;
+}
+
+HexListing readHexListing(const std::vector<std::uint8_t>& text) {
+    HexListing listing;
     std::optional<int> pendingLength;
     int lineNumber = 0;
     std::size_t start = 0;
@@ -70,30 +90,22 @@ readHexListing(const std::vector<std::uint8_t>& text) {
         ++lineNumber;
         const std::string line = trimmed(std::string(text.begin() + start, text.begin() + end));
         start = end + 1;
-        if (startsWithNoCase(line, "+CMGL:")) {
+        if (isLengthLine(line)) {
             pendingLength = cmglLength(line);
             continue;
         }
         if (line.empty() || isModemLine(line)) {
             continue;
         }
-        const std::string where = "line " + std::to_string(lineNumber) + ": ";
-        if (line.size() % 2 != 0) {
-            return ListingError{where + "an odd number of hexadecimal digits"};
-        }
-        ListedTpdu tpdu;
-        tpdu.line = lineNumber;
-        tpdu.tpduLength = pendingLength;
+        auto octets = hexOctets(line);
+        const std::optional<int> length = pendingLength;
         pendingLength.reset();
-        for (std::size_t i = 0; i < line.size(); i += 2) {
-            const int high = hexValue(line[i]);
-            const int low = hexValue(line[i + 1]);
-            if (high < 0 || low < 0) {
-                return ListingError{where + "\"" + line.substr(i, 2) + "\" is not hexadecimal"};
-            }
-            tpdu.bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
+        if (auto* fault = std::get_if<std::string>(&octets)) {
+            listing.notes.push_back({lineNumber, "no TPDU: " + *fault});
+            continue;
         }
-        tpdus.push_back(std::move(tpdu));
+        listing.tpdus.push_back(
+            {lineNumber, std::move(std::get<std::vector<std::uint8_t>>(octets)), length});
     }
-    return tpdus;
+    return listing;
 }

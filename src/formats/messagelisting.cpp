@@ -4,17 +4,28 @@
 #include "messageparts.h"
 #include "nokiasmart.h"
 
+#include <algorithm>
+
 namespace {
 
-std::optional<ListingError> readMessage(const JoinedMessage& joined, FoundMessage& message,
-                                        std::vector<FoundItem>& items) {
+std::string missingPart(const JoinedMessage& joined) {
     for (std::size_t i = 0; i < joined.parts.size(); ++i) {
         if (!joined.parts[i]) {
-            return ListingError{"message " + std::to_string(message.number) + " (reference " +
-                                std::to_string(*message.reference) + ") lacks part " +
-                                std::to_string(i + 1) + " of " +
-                                std::to_string(joined.parts.size())};
+            return "lacks part " + std::to_string(i + 1) + " of " +
+                   std::to_string(joined.parts.size()) + " (reference " +
+                   std::to_string(joined.concatenation->reference) + ")";
         }
+    }
+    return {};
+}
+
+// Reads one whole message into `message` and `items`; a fault names the line of the part at
+// fault.
+std::optional<ListingNote> readMessage(const JoinedMessage& joined, FoundMessage& message,
+                                       std::vector<FoundItem>& items) {
+    const std::string missing = missingPart(joined);
+    if (!missing.empty()) {
+        return ListingNote{joined.line, missing};
     }
     ElementReader reader(message.number, items);
     std::vector<std::uint8_t> payload;
@@ -29,43 +40,71 @@ std::optional<ListingError> readMessage(const JoinedMessage& joined, FoundMessag
             port = nokiaPortOf(part.elements);
         }
         if (auto error = reader.readPart(static_cast<int>(i + 1), part.elements)) {
-            return error;
+            return ListingNote{part.line, error->reason};
         }
     }
     if (auto error = reader.finish()) {
-        return error;
+        return ListingNote{joined.parts.back()->line, error->reason};
     }
     if (port == NokiaPort::None || !eightBit) {
         return std::nullopt;
     }
-    return readNokiaPayload(port, payload, message, static_cast<int>(joined.parts.size()), items);
+    const auto error =
+        readNokiaPayload(port, payload, message, static_cast<int>(joined.parts.size()), items);
+    if (error) {
+        return ListingNote{joined.line, error->reason};
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
-std::variant<MessageListing, ListingError>
-decodeMessageListing(const std::vector<std::uint8_t>& text) {
-    auto listed = readHexListing(text);
-    if (auto* error = std::get_if<ListingError>(&listed)) {
-        return *error;
-    }
-    auto joined = joinMessageParts(std::get<std::vector<ListedTpdu>>(listed));
-    if (auto* error = std::get_if<ListingError>(&joined)) {
-        return *error;
-    }
-    const auto& messages = std::get<std::vector<JoinedMessage>>(joined);
+MessageListing readGatheredParts(GatheredParts gathered) {
     MessageListing result;
-    for (std::size_t i = 0; i < messages.size(); ++i) {
+    result.others = std::move(gathered.others);
+    result.notes = std::move(gathered.notes);
+    for (const JoinedMessage& joined : joinMessageParts(std::move(gathered.parts))) {
         FoundMessage message;
-        message.number = static_cast<int>(i + 1);
-        message.parts = static_cast<int>(messages[i].parts.size());
-        if (messages[i].concatenation) {
-            message.reference = messages[i].concatenation->reference;
+        message.number = static_cast<int>(result.messages.size() + 1);
+        message.line = joined.line;
+        message.parts = static_cast<int>(joined.parts.size());
+        if (joined.concatenation) {
+            message.reference = joined.concatenation->reference;
         }
-        if (auto error = readMessage(messages[i], message, result.items)) {
-            return *error;
+        const std::size_t itemsBefore = result.items.size();
+        if (auto note = readMessage(joined, message, result.items)) {
+            result.items.resize(itemsBefore);
+            result.notes.push_back(std::move(*note));
+            continue;
         }
         result.messages.push_back(std::move(message));
     }
+    std::stable_sort(result.notes.begin(), result.notes.end(),
+                     [](const ListingNote& a, const ListingNote& b) { return a.line < b.line; });
     return result;
+}
+
+MessageListing decodeMessageListing(const std::vector<std::uint8_t>& text) {
+    HexListing listed = readHexListing(text);
+    GatheredParts gathered;
+    gathered.notes = std::move(listed.notes);
+    for (const ListedTpdu& tpdu : listed.tpdus) {
+        auto decoded = decodeListedTpdu(tpdu);
+        if (auto* other = std::get_if<OtherTpdu>(&decoded)) {
+            gathered.others.push_back({tpdu.line, other->type});
+            continue;
+        }
+        if (auto* error = std::get_if<ListingError>(&decoded)) {
+            gathered.notes.push_back({tpdu.line, error->reason});
+            continue;
+        }
+        ReceivedMessage& message = std::get<ReceivedMessage>(decoded);
+        auto elements = decodeUserDataHeader(message.header);
+        if (!elements) {
+            gathered.notes.push_back({tpdu.line, "the user data header runs past its end"});
+            continue;
+        }
+        gathered.parts.push_back({tpdu.line, std::move(message), std::move(*elements)});
+    }
+    return readGatheredParts(std::move(gathered));
 }

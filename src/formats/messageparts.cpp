@@ -1,7 +1,6 @@
 #include "messageparts.h"
 
 #include <map>
-#include <string>
 #include <tuple>
 
 namespace {
@@ -28,36 +27,26 @@ std::optional<Concatenation> concatenationOf(const std::vector<InformationElemen
 
 } // namespace
 
-std::variant<std::vector<JoinedMessage>, ListingError>
-joinMessageParts(const std::vector<ListedTpdu>& tpdus) {
+std::vector<JoinedMessage> joinMessageParts(std::vector<MessagePart> parts) {
     using Key = std::tuple<std::vector<std::uint8_t>, bool, int, int>;
     std::map<Key, std::size_t> byKey;
     std::vector<JoinedMessage> joined;
-    for (const ListedTpdu& tpdu : tpdus) {
-        auto decoded = decodeListedTpdu(tpdu);
-        if (auto* error = std::get_if<ListingError>(&decoded)) {
-            return *error;
-        }
-        ReceivedMessage& message = std::get<ReceivedMessage>(decoded);
-        auto elements = decodeUserDataHeader(message.header);
-        if (!elements) {
-            return ListingError{"line " + std::to_string(tpdu.line) +
-                                ": the user data header runs past its end"};
-        }
-        const auto concatenation = concatenationOf(*elements);
+    for (MessagePart& part : parts) {
+        const auto concatenation = concatenationOf(part.elements);
         std::size_t index = joined.size();
         if (concatenation) {
-            const Key key{message.address, concatenation->wide, concatenation->reference,
+            const Key key{part.message.address, concatenation->wide, concatenation->reference,
                           concatenation->total};
             index = byKey.emplace(key, joined.size()).first->second;
         }
         if (index == joined.size()) {
-            joined.push_back({concatenation, std::vector<std::optional<MessagePart>>(
-                                                 concatenation ? concatenation->total : 1)});
+            joined.push_back({part.line, concatenation,
+                              std::vector<std::optional<MessagePart>>(
+                                  concatenation ? concatenation->total : 1)});
         }
         auto& slot = joined[index].parts[concatenation ? concatenation->sequence - 1 : 0];
         if (!slot) {
-            slot = MessagePart{std::move(message), std::move(*elements)};
+            slot = std::move(part);
         }
     }
     return joined;

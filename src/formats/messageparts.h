@@ -1,16 +1,14 @@
 #pragma once
 
-#include "hexlisting.h"
 #include "smstpdu.h"
 #include "userdataheader.h"
 
 #include <optional>
-#include <variant>
 #include <vector>
 
-// The TPDUs of a listing joined into messages by their concatenation elements: parts of one
-// message share the sender or recipient, the kind (8- or 16-bit) and value of the reference and
-// the part count, and may come in any order.
+// Parts of messages joined into messages by their concatenation elements: parts of one message
+// share the sender or recipient, the kind (8- or 16-bit) and value of the reference and the
+// part count, and may come in any order.
 
 struct Concatenation {
     bool wide = false;
@@ -19,7 +17,9 @@ struct Concatenation {
     int sequence = 1;
 };
 
+// One message or part of one as a listing or a backup holds it.
 struct MessagePart {
+    int line = 0; // where it starts in the file, for notes about it
     ReceivedMessage message;
     std::vector<InformationElement> elements;
 };
@@ -28,10 +28,9 @@ struct MessagePart {
 // slot for each part it announces, empty when that part is missing. A part that comes twice
 // keeps its first copy.
 struct JoinedMessage {
+    int line = 0; // of the first part that appears
     std::optional<Concatenation> concatenation;
     std::vector<std::optional<MessagePart>> parts;
 };
 
-// The messages; an error names the line whose TPDU or user data header is bad.
-std::variant<std::vector<JoinedMessage>, ListingError>
-joinMessageParts(const std::vector<ListedTpdu>& tpdus);
+std::vector<JoinedMessage> joinMessageParts(std::vector<MessagePart> parts);

@@ -3,6 +3,7 @@
 #include "bitmappacking.h"
 #include "emselements.h"
 #include "otabitmap.h"
+#include "utf8.h"
 
 #include <algorithm>
 
@@ -44,10 +45,11 @@ std::vector<std::uint8_t> nokiaPictureMessage(const Artwork& artwork, const std:
         std::all_of(text.begin(), text.end(), [](char32_t character) { return character < 0x100; });
     std::vector<std::uint8_t> item;
     for (const char32_t character : text) {
-        if (!latin1) {
-            item.push_back(static_cast<std::uint8_t>(character >> 8));
+        if (latin1) {
+            item.push_back(static_cast<std::uint8_t>(character));
+        } else {
+            appendUtf16(item, character);
         }
-        item.push_back(static_cast<std::uint8_t>(character));
     }
     appendItem(message, latin1 ? NokiaItem::Latin1Text : NokiaItem::Ucs2Text, item);
     return message;
@@ -130,11 +132,10 @@ std::optional<ListingError> readNokiaPayload(NokiaPort port,
                                              const std::vector<std::uint8_t>& payload,
                                              FoundMessage& message, int lastPart,
                                              std::vector<FoundItem>& items) {
-    const std::string where = "message " + std::to_string(message.number) + ": ";
     if (port == NokiaPort::Picture) {
         auto picture = decodeNokiaPictureMessage(payload);
         if (!picture) {
-            return ListingError{where + "the Nokia picture message is cut short"};
+            return ListingError{"the Nokia picture message is cut short"};
         }
         message.text += picture->text;
         items.push_back({"Nokia picture message (port 5514)", std::move(picture->picture),
@@ -143,7 +144,7 @@ std::optional<ListingError> readNokiaPayload(NokiaPort port,
     }
     auto logo = decodeNokiaOperatorLogo(payload);
     if (!logo) {
-        return ListingError{where + "the Nokia operator logo is cut short"};
+        return ListingError{"the Nokia operator logo is cut short"};
     }
     items.push_back({"Nokia operator logo for " + logo->network + " (port 5506)",
                      std::move(logo->logo), message.number, 1, lastPart});

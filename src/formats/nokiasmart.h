@@ -19,7 +19,7 @@
 std::vector<std::uint8_t> otaBitmap(const Artwork& artwork);
 
 // A picture message: version '0', the OTA bitmap item, then the text item when there is text
-// (Latin-1 when every character is in it, else UCS-2).
+// (Latin-1 when every character is in it, else UCS-2 as UTF-16).
 std::vector<std::uint8_t> nokiaPictureMessage(const Artwork& artwork, const std::u32string& text);
 
 // The operator code of "MCC MNC" in three octets, digits paired low nibble first and a

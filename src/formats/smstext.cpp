@@ -1,8 +1,39 @@
 #include "smstext.h"
 
 #include "gsm7.h"
+#include "userdataheader.h"
+#include "utf8.h"
 
-std::optional<SmsText> smsTextOf(const std::u32string& text) {
+namespace {
+
+// The header elements that name a national language table: one octet, the language.
+constexpr std::uint8_t kSingleShiftElement = 0x24;
+constexpr std::uint8_t kLockingShiftElement = 0x25;
+
+// A header that repeats an element means its last one.
+Gsm7Languages languagesIn(const std::vector<std::uint8_t>& header) {
+    Gsm7Languages languages;
+    const auto elements = decodeUserDataHeader(header);
+    if (!elements) {
+        return languages;
+    }
+    for (const auto& element : *elements) {
+        const auto id = static_cast<std::uint8_t>(element.id);
+        if (element.data.size() != 1) {
+            continue;
+        }
+        if (id == kSingleShiftElement) {
+            languages.singleShift = element.data[0];
+        } else if (id == kLockingShiftElement) {
+            languages.lockingShift = element.data[0];
+        }
+    }
+    return languages;
+}
+
+} // namespace
+
+SmsText smsTextOf(const std::u32string& text) {
     SmsText gsm{DataCoding::Gsm7, {}};
     for (const char32_t character : text) {
         auto septets = toGsm7(character);
@@ -14,13 +45,15 @@ std::optional<SmsText> smsTextOf(const std::u32string& text) {
     if (gsm.characters.size() == text.size()) {
         return gsm;
     }
-    SmsText ucs2{DataCoding::Ucs2, {}};
+    SmsText utf16{DataCoding::Ucs2, {}};
     for (const char32_t character : text) {
-        if (character > 0xFFFF) {
-            return std::nullopt;
-        }
-        ucs2.characters.push_back(
-            {static_cast<std::uint8_t>(character >> 8), static_cast<std::uint8_t>(character)});
+        utf16.characters.emplace_back();
+        appendUtf16(utf16.characters.back(), character);
     }
-    return ucs2;
+    return utf16;
+}
+
+std::string gsm7TextToUtf8(const std::vector<std::uint8_t>& septets,
+                           const std::vector<std::uint8_t>& header) {
+    return fromGsm7(septets, gsm7Alphabet(languagesIn(header)));
 }

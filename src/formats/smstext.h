@@ -3,18 +3,24 @@
 #include "emselements.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 // The text of a message, character by character, in the coding it travels in: each character
 // is the septets (one, or the escape and one from the extension table) of the GSM 7-bit default
-// alphabet, or the two octets of its UCS-2 code, most significant first.
+// alphabet, or its UTF-16 code units under the UCS-2 coding, two octets each, most significant
+// first: a character beyond U+FFFF is a surrogate pair, which no message boundary splits.
 struct SmsText {
     DataCoding coding = DataCoding::EightBit; // EightBit when there is no text
     std::vector<std::vector<std::uint8_t>> characters;
 };
 
-// The text in the GSM 7-bit default alphabet when that covers every character, otherwise in
-// UCS-2; nothing when a character lies beyond UCS-2 (above U+FFFF).
-std::optional<SmsText> smsTextOf(const std::u32string& text);
+// The text (Unicode code points, as decodeUtf8 gives them) in the GSM 7-bit default alphabet
+// when that covers every character, otherwise in UTF-16.
+SmsText smsTextOf(const std::u32string& text);
+
+// 7-bit text as UTF-8, read with the national language tables that the message's user data
+// header (its elements, without the length octet) names in its single shift (0x24) and
+// locking shift (0x25) elements, and with the default alphabet for what it does not name.
+std::string gsm7TextToUtf8(const std::vector<std::uint8_t>& septets,
+                           const std::vector<std::uint8_t>& header);

@@ -1,6 +1,8 @@
 #include "smstpdu.h"
 
 #include "gsm7.h"
+#include "othertpdus.h"
+#include "smstext.h"
 #include "userdataheader.h"
 #include "utf8.h"
 
@@ -47,8 +49,12 @@ struct Reader {
 };
 
 // The TPDU of exactly `size` octets, or nothing when it is no SMS-DELIVER or SMS-SUBMIT that
-// ends where its user data ends.
-std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t size) {
+// ends where its user data ends. Read `tolerant`ly, a 7-bit message with a header may have the
+// lengths other senders give it (gammu among them): user data one octet longer than TP-UDL
+// counts, the octet ignored, and a TP-UDL one septet short of its header when the header fills
+// the user data.
+std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t size,
+                                          bool tolerant) {
     Reader in{data, size};
     if (!in.has(1)) {
         return std::nullopt;
@@ -87,13 +93,16 @@ std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t 
     in.at += skipped;
     const int length = in.next();
     const bool septets = message.coding == DataCoding::Gsm7;
+    const bool withHeader = (first & kHeaderIndicator) != 0;
+    const bool otherLengths = tolerant && septets && withHeader;
     const std::size_t octets = septets ? (length * 7u + 7) / 8 : static_cast<std::size_t>(length);
-    if (octets != size - in.at) {
+    const std::size_t present = size - in.at;
+    if (octets != present && !(otherLengths && present == octets + 1)) {
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> userData(in.data + in.at, in.data + size);
+    const std::vector<std::uint8_t> userData(in.data + in.at, in.data + in.at + octets);
     std::size_t headerOctets = 0;
-    if ((first & kHeaderIndicator) != 0) {
+    if (withHeader) {
         if (userData.empty() || userData[0] + 1u > userData.size()) {
             return std::nullopt;
         }
@@ -102,10 +111,15 @@ std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t 
     }
     if (septets) {
         const int headerSeptets = static_cast<int>((headerOctets * 8 + 6) / 7);
-        if (headerSeptets > length) {
+        const bool headerFillsIt =
+            otherLengths && headerSeptets == length + 1 && headerOctets == userData.size();
+        if (headerSeptets > length && !headerFillsIt) {
             return std::nullopt;
         }
-        message.text = fromGsm7(unpackSeptets(userData, headerSeptets, length - headerSeptets));
+        if (headerSeptets < length) {
+            message.text = gsm7TextToUtf8(
+                unpackSeptets(userData, headerSeptets, length - headerSeptets), message.header);
+        }
         return message;
     }
     message.body.assign(userData.begin() + headerOctets, userData.end());
@@ -125,50 +139,54 @@ bool plausibleSmsc(const std::vector<std::uint8_t>& bytes) {
                                                 (bytes[1] & kAddressTypeBit) != 0));
 }
 
-// A reading whose user data header does not split into whole elements is no reading at all.
-std::optional<ReceivedMessage> withWholeHeader(std::optional<ReceivedMessage> message) {
-    if (message && !decodeUserDataHeader(message->header)) {
-        return std::nullopt;
+// The message the octets hold from one of the starts, read strictly first: the readings of
+// other senders' lengths come in only when no strict reading works, so that no message that
+// reads strictly reads any other way. A modem always lists the SMSC part, so that reading wins
+// when both fit; one whose header is at fault is taken last, as reading the elements tells.
+std::optional<ReceivedMessage> readMessage(const std::vector<std::uint8_t>& bytes,
+                                           const std::vector<std::size_t>& starts) {
+    std::optional<ReceivedMessage> headerAtFault;
+    for (const bool tolerant : {false, true}) {
+        for (const std::size_t start : starts) {
+            auto message = decodeTpdu(bytes.data() + start, bytes.size() - start, tolerant);
+            if (message && decodeUserDataHeader(message->header)) {
+                return message;
+            }
+            if (message && !headerAtFault) {
+                headerAtFault = std::move(message);
+            }
+        }
     }
-    return message;
-}
-
-std::optional<ReceivedMessage> afterSmsc(const std::vector<std::uint8_t>& bytes) {
-    if (bytes.empty() || bytes[0] + 1u > bytes.size()) {
-        return std::nullopt;
-    }
-    const std::size_t start = bytes[0] + 1u;
-    return decodeTpdu(bytes.data() + start, bytes.size() - start);
+    return headerAtFault;
 }
 
 } // namespace
 
-std::variant<ReceivedMessage, ListingError> decodeListedTpdu(const ListedTpdu& listed) {
-    const std::string where = "line " + std::to_string(listed.line) + ": ";
+ListedReading decodeListedTpdu(const ListedTpdu& listed) {
     const std::vector<std::uint8_t>& bytes = listed.bytes;
-    std::optional<ReceivedMessage> message;
+    std::vector<std::size_t> starts;
     if (listed.tpduLength) {
         const std::size_t length = static_cast<std::size_t>(*listed.tpduLength);
         const bool withSmsc = !bytes.empty() && bytes.size() == length + bytes[0] + 1;
         if (bytes.size() != length && !withSmsc) {
-            return ListingError{where + "holds " + std::to_string(bytes.size()) +
+            return ListingError{"holds " + std::to_string(bytes.size()) +
                                 " octets, not the TPDU of " + std::to_string(length) +
-                                " octets its +CMGL line gives"};
+                                " octets the line before gives"};
         }
-        message = withSmsc ? afterSmsc(bytes) : decodeTpdu(bytes.data(), bytes.size());
+        starts.push_back(withSmsc ? bytes[0] + 1u : 0);
     } else {
-        // A modem always lists the SMSC part, so that reading wins when both fit.
-        const auto smscReading = plausibleSmsc(bytes) ? afterSmsc(bytes) : std::nullopt;
-        message = withWholeHeader(smscReading);
-        if (!message) {
-            message = decodeTpdu(bytes.data(), bytes.size());
+        if (plausibleSmsc(bytes) && bytes[0] + 1u <= bytes.size()) {
+            starts.push_back(bytes[0] + 1u);
         }
-        if (!message) {
-            message = smscReading; // its header is at fault, as reading the elements tells
+        starts.push_back(0);
+    }
+    if (auto message = readMessage(bytes, starts)) {
+        return std::move(*message);
+    }
+    for (const std::size_t start : starts) {
+        if (auto name = otherTpduName(bytes.data() + start, bytes.size() - start)) {
+            return OtherTpdu{*name};
         }
     }
-    if (!message) {
-        return ListingError{where + "is no whole SMS-DELIVER or SMS-SUBMIT TPDU"};
-    }
-    return std::move(*message);
+    return ListingError{"no TPDU: no whole SMS-DELIVER, SMS-SUBMIT, report or command"};
 }

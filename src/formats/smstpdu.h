@@ -26,6 +26,13 @@ struct ReceivedMessage {
     std::string text;                 // 7-bit or UCS-2 user data as UTF-8
 };
 
-// A listed line as an SMS-DELIVER or SMS-SUBMIT: after an SMSC part or without one, as the
-// +CMGL length says, or else as the TPDU's own lengths show.
-std::variant<ReceivedMessage, ListingError> decodeListedTpdu(const ListedTpdu& listed);
+// A TPDU that carries no message, such as a status report.
+struct OtherTpdu {
+    std::string type; // "SMS-STATUS-REPORT"
+};
+
+using ListedReading = std::variant<ReceivedMessage, OtherTpdu, ListingError>;
+
+// A listed line as an SMS-DELIVER or SMS-SUBMIT, or as another TPDU: after an SMSC part or
+// without one, as the +CMGL or +CMGR length says, or else as the TPDU's own lengths show.
+ListedReading decodeListedTpdu(const ListedTpdu& listed);

@@ -49,6 +49,19 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
+void appendUtf16(std::vector<std::uint8_t>& out, char32_t code) {
+    const auto appendUnit = [&out](char32_t unit) {
+        out.push_back(static_cast<std::uint8_t>(unit >> 8));
+        out.push_back(static_cast<std::uint8_t>(unit));
+    };
+    if (code < 0x10000) {
+        appendUnit(code);
+        return;
+    }
+    appendUnit(0xD800 + ((code - 0x10000) >> 10));
+    appendUnit(0xDC00 + ((code - 0x10000) & 0x3FF));
+}
+
 std::string ucs2ToUtf8(const std::uint8_t* data, std::size_t size) {
     std::string out;
     for (std::size_t i = 0; i + 1 < size; i += 2) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // UTF-8, the program's own text, to code points and back, and the other codings messages carry
 // their text in turned into it.
@@ -13,7 +14,12 @@ std::optional<std::u32string> decodeUtf8(const std::string& utf8);
 
 void appendUtf8(std::string& out, char32_t code);
 
-// UCS-2 big-endian, surrogate pairs joined; an odd last octet is dropped.
+// The UTF-16 big-endian octets of one code point: two, or four for a surrogate pair beyond
+// U+FFFF, as the UCS-2 coding of messages carries them.
+void appendUtf16(std::vector<std::uint8_t>& out, char32_t code);
+
+// UCS-2 big-endian read as UTF-16: surrogate pairs joined, a half without its partner read as
+// U+FFFD; an odd last octet is dropped.
 std::string ucs2ToUtf8(const std::uint8_t* data, std::size_t size);
 
 // ISO 8859-1, as Nokia's picture messages carry their text.

@@ -21,12 +21,29 @@ TEST(ConvertOptions, EachWrongValueIsNamedWithWhatTheOptionTakes) {
     } cases[] = {
         {{"--number", "12a"},
          "--number takes digits, with a leading + for an international number, not \"12a\""},
+        {{"--number", "+"},
+         "--number takes digits, with a leading + for an international number, not \"+\""},
+        {{"--number", "+123456789012345678901234"},
+         "--number takes at most 20 digits, with an optional leading +, not "
+         "\"+123456789012345678901234\" (24 digits)"},
+        {{"--number", "+12345678901234567890", "a", "b"}, "(none)"},
         {{"--element=both"}, "--element takes \"standard\" or \"extended\", not \"both\""},
         {{"--reference", "256"}, "--reference takes a whole number from 0 to 255, not \"256\""},
         {{"--position", "-1"}, "--position takes a whole number from 0 to 999999, not \"-1\""},
         {{"--network", "25001"},
-         "--network takes the country and network codes as \"MCC MNC\", such as \"250 01\", not "
-         "\"25001\""},
+         "--network takes \"MCC MNC\": a country code of 3 digits from 200 to 799 or 901, a space, "
+         "a network code of 2 or 3 digits, such as \"250 01\", not \"25001\""},
+        {{"--network", "999 999"},
+         "--network takes \"MCC MNC\": a country code of 3 digits from 200 to 799 or 901, a space, "
+         "a network code of 2 or 3 digits, such as \"250 01\", not \"999 999\""},
+        {{"--network", "199 01"},
+         "--network takes \"MCC MNC\": a country code of 3 digits from 200 to 799 or 901, a space, "
+         "a network code of 2 or 3 digits, such as \"250 01\", not \"199 01\""},
+        {{"--network", "250 0001"},
+         "--network takes \"MCC MNC\": a country code of 3 digits from 200 to 799 or 901, a space, "
+         "a network code of 2 or 3 digits, such as \"250 01\", not \"250 0001\""},
+        {{"--network", "901 12", "--network", "799 999", "--network", "200 00", "a", "b"},
+         "(none)"},
         {{"--frame", "0"}, "--frame takes a whole number from 1 to 999999, not \"0\""},
         {{"--scale", "17"}, "--scale takes a whole number from 1 to 16, not \"17\""},
         {{"--threshold=256"}, "--threshold takes a whole number from 0 to 255, not \"256\""},

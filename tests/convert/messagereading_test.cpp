@@ -46,9 +46,11 @@ TEST(MessageReading, RefusalsNameTheFileAndWhatIsWrong) {
         {kSubmitStart + "1F1E141C0100150006000001011100" + repeated("80", 17) + "\n",
          "in.pdu: the Extended Object (IEI 0x14), bitmap animation in message 1 has 17 frames; "
          "Mosaikon holds at most 16"},
-        {"0001000B919730071234F50004024869\n", "in.pdu: holds no picture or animation"},
+        {"0001000B919730071234F50004024869\n", "in.pdu: holds no whole picture or animation"},
         {"OK\n", "in.pdu: holds no message"},
-        {"+CMGL: 1,1,,2\n0041\n", "in.pdu: line 2: is no whole SMS-DELIVER or SMS-SUBMIT TPDU"},
+        {"+CMGL: 1,1,,2\n0041\nzz\n",
+         "in.pdu: holds no message: line 2: no TPDU: no whole SMS-DELIVER, SMS-SUBMIT, report or "
+         "command; line 3: no TPDU: \"zz\" is not hexadecimal"},
     };
     for (const auto& refused : cases) {
         EXPECT_EQ(refusalOf(refused.listing), refused.refusal);

@@ -81,6 +81,34 @@ class CommandLine(MosaikonTestCase):
         self.assertIn("Usage:", unknown.stderr)
         self.assertEqual(self.server.visible_windows(), [])
 
+    def test_no_display_is_one_line_and_a_failure(self):
+        """Without a display the program says which one it could not open, instead of Qt's
+        abort; a platform that needs none starts as usual."""
+        environment = {key: value for key, value in os.environ.items()
+                       if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        cases = [
+            ({}, [], 'mosaikon: cannot open display: none is set (DISPLAY, WAYLAND_DISPLAY)'),
+            ({"DISPLAY": ":99"}, [], 'mosaikon: cannot open display ":99"'),
+            ({"QT_QPA_PLATFORM": "xcb"}, ["-display", ":98"],
+             'mosaikon: cannot open display ":98"'),
+        ]
+        for variables, arguments, line in cases:
+            with self.subTest(variables=variables, arguments=arguments):
+                run = subprocess.run([mosaikonapp.BINARY, *arguments, "smile.ems"],
+                                     env={**environment, **variables}, capture_output=True,
+                                     text=True, timeout=10)
+                self.assertEqual((run.returncode, run.stderr), (1, line + "\n"))
+
+        offscreen = subprocess.Popen([mosaikonapp.BINARY, "smile.ems"],
+                                     env={**environment, "QT_QPA_PLATFORM": "offscreen"},
+                                     stderr=subprocess.DEVNULL)
+        try:
+            with self.assertRaises(subprocess.TimeoutExpired):
+                offscreen.wait(timeout=2)
+        finally:
+            offscreen.kill()
+            offscreen.wait()
+
 
 if __name__ == "__main__":
     mosaikonapp.main()

@@ -52,7 +52,9 @@ class MosaikonApp:
         self._log = None
         self.main_window = None
 
-    def launch(self, *arguments):
+    def launch(self, *arguments, **environment_changes):
+        """Starts the program on the server's display with the xcb platform; a keyword argument
+        sets that environment variable instead, or, given None, leaves it unset."""
         home = os.path.join(self.folder, "home")
         runtime = os.path.join(self.folder, "runtime")
         os.makedirs(home)
@@ -60,6 +62,8 @@ class MosaikonApp:
         environment = self.server.environment()
         environment.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                            XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
+        environment.update(environment_changes)
+        environment = {name: value for name, value in environment.items() if value is not None}
         self._log = open(os.path.join(self.folder, "mosaikon.log"), "wb")
         self.process = subprocess.Popen([BINARY, *arguments], cwd=self.folder, env=environment,
                                         stdin=subprocess.DEVNULL, stdout=self._log,
@@ -96,10 +100,10 @@ class MosaikonApp:
         self.main_window = self.wait_until(main_window, "the main window")
         return self.main_window
 
-    def start(self, *arguments):
+    def start(self, *arguments, **environment_changes):
         """Launches the program, sends the splash away with a key and waits for the main
         window."""
-        self.launch(*arguments)
+        self.launch(*arguments, **environment_changes)
         splash = self.wait_for_splash()[0]
         self.server.focus(splash)
         self.server.key("space")

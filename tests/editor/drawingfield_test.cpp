@@ -102,4 +102,18 @@ TEST_F(DrawingFieldTest, PaintingShowsTheCellsInsideTheBorder) {
     EXPECT_EQ(shot.pixel(2, 2 + 4), qRgb(192, 192, 192)) << "grid line on the left border";
 }
 
+// A smaller picture brings the cursor back inside, at its last row here.
+TEST_F(DrawingFieldTest, CursorStaysInsideASmallerPicture) {
+    for (const Qt::Key key : {Qt::Key_End, Qt::Key_PageDown, Qt::Key_Space}) {
+        QTest::keyClick(&field, key);
+    }
+    doc->MX = 8;
+    doc->MY = 4;
+    field.redrawCells();
+    EXPECT_EQ(field.accessibleDescription(), QStringLiteral("строка 4, столбец 8: пусто"));
+    QTest::keyClick(&field, Qt::Key_Left);
+    EXPECT_EQ(field.accessibleDescription(), QStringLiteral("строка 4, столбец 7: пусто"));
+    EXPECT_EQ(cell(32, 32), kCellSet);
+}
+
 } // namespace

@@ -78,51 +78,70 @@ TEST_F(DroppedFiles, RunOpenOrImportWithTheirQuestionsAndTitles) {
 }
 
 // A picture dropped in a common format replaces the document in two colours, with no file of its
-// own; one that Qt cannot read changes nothing.
+// own; so does a colour BMP, which the import refuses. One that Qt cannot read changes nothing.
 TEST_F(DroppedFiles, ImagesOpenScaledIntoTwoColoursWithoutAFile) {
     QTemporaryDir temp;
-    const QString photo = QDir(temp.path()).filePath("photo.png");
     QImage image(400, 150, QImage::Format_RGB32); // fits as 128 x 48
     image.fill(Qt::white);
     for (int y = 0; y < 150; ++y) {
         for (int x = 0; x < 100; ++x) { // the first 32 columns of cells
-            image.setPixel(x, y, qRgb(0, 0, 0));
+            image.setPixel(x, y, qRgb(200, 0, 0));
         }
     }
-    ASSERT_TRUE(image.save(photo));
-    QFile photoFile(photo);
-    ASSERT_TRUE(photoFile.open(QIODevice::ReadOnly));
-    const QByteArray photoBytes = photoFile.readAll();
-    photoFile.close();
-    const QString broken = QDir(temp.path()).filePath("broken.jpg");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\xff\xd8\xff\xe0 not a JPEG after all");
-    file.close();
+    for (const char* format : {"png", "bmp"}) {
+        SCOPED_TRACE(format);
+        const QString photo = QDir(temp.path()).filePath(QStringLiteral("photo.") + format);
+        ASSERT_TRUE(image.save(photo));
+        QFile photoFile(photo);
+        ASSERT_TRUE(photoFile.open(QIODevice::ReadOnly));
+        const QByteArray photoBytes = photoFile.readAll();
+        photoFile.close();
 
-    doc().IZM = kTrue;
-    prompts.saveAnswers = {SaveChangesAnswer::No};
-    ASSERT_TRUE(drop({photo}));
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].title, "Открытие нового файла");
-    EXPECT_EQ(label("Label2_0"), " 128 x 48");
-    EXPECT_EQ(window->windowTitle(), "Mosaikon");
-    for (int x = 1; x <= 128; ++x) {
-        ASSERT_EQ(isSet(doc().pixels[1][x][24]), x <= 32) << "column " << x;
+        doc().IZM = kTrue;
+        prompts.shown.clear();
+        prompts.dialogs.clear();
+        prompts.saveAnswers = {SaveChangesAnswer::No};
+        ASSERT_TRUE(drop({photo}));
+        ASSERT_EQ(prompts.shown.size(), 1);
+        EXPECT_EQ(prompts.shown[0].title, "Открытие нового файла");
+        EXPECT_EQ(label("Label2_0"), " 128 x 48");
+        EXPECT_EQ(window->windowTitle(), "Mosaikon");
+        for (int x = 1; x <= 128; ++x) {
+            ASSERT_EQ(isSet(doc().pixels[1][x][24]), x <= 32) << "column " << x;
+        }
+
+        // Save asks for a name and never writes into the picture.
+        trigger("filesave");
+        ASSERT_EQ(prompts.dialogs.size(), 1);
+        EXPECT_EQ(prompts.dialogs[0].mode, FileDialogMode::Save);
+        ASSERT_TRUE(photoFile.open(QIODevice::ReadOnly));
+        EXPECT_EQ(photoFile.readAll(), photoBytes);
+        photoFile.close();
     }
 
-    // Save asks for a name and never writes into the picture.
-    trigger("filesave");
-    ASSERT_EQ(prompts.dialogs.size(), 1);
-    EXPECT_EQ(prompts.dialogs[0].mode, FileDialogMode::Save);
-    ASSERT_TRUE(photoFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(photoFile.readAll(), photoBytes);
-
-    ASSERT_TRUE(drop({broken}));
-    ASSERT_EQ(prompts.shown.size(), 2);
-    EXPECT_EQ(prompts.shown[1].kind, "error");
-    EXPECT_EQ(prompts.shown[1].text, "Данный файл не поддерживается.");
-    EXPECT_EQ(label("Label2_0"), " 128 x 48");
+    // A file that is no picture Qt reads gets the message of the command its name leads to.
+    const struct {
+        const char* name;
+        const char* bytes;
+        const char* message;
+    } brokenFiles[] = {
+        {"broken.jpg", "\xff\xd8\xff\xe0 not a JPEG after all", "Данный файл не поддерживается."},
+        {"broken.bmp", "BM not a BMP after all",
+         "Ошибка при открытии файла. Убедитесь что это двухцветный bmp-файл."},
+    };
+    for (const auto& broken : brokenFiles) {
+        const QString path = QDir(temp.path()).filePath(broken.name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(broken.bytes);
+        file.close();
+        prompts.shown.clear();
+        ASSERT_TRUE(drop({path}));
+        ASSERT_EQ(prompts.shown.size(), 1);
+        EXPECT_EQ(prompts.shown[0].kind, "error");
+        EXPECT_EQ(prompts.shown[0].text, broken.message);
+        EXPECT_EQ(label("Label2_0"), " 128 x 48");
+    }
 }
 
 } // namespace

@@ -1,8 +1,11 @@
+#include "mainwindowdesign.h"
 #include "mainwindowfixture.h"
 #include "picturedocument.h"
 #include "previewbox.h"
+#include "toolbaricon.h"
 
 #include <QImage>
+#include <QMap>
 #include <QPushButton>
 #include <QTest>
 #include <QtGlobal>
@@ -108,6 +111,34 @@ TEST_F(HiDpiTest, ToolbarPicturesAreEnlargedPixelByPixel) {
                                    .convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(picture.size(), QSize(24, 24));
         EXPECT_TRUE(showsPictureSharply(button->grab().toImage(), picture, ratio));
+    }
+}
+
+// How many pixels of each colour an image has, the fully transparent ones left out.
+QMap<QRgb, int> colourCounts(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QMap<QRgb, int> counts;
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(argb.pixel(x, y)) != 0)
+                ++counts[argb.pixel(x, y)];
+    return counts;
+}
+
+// Between the whole scales a picture cannot grow by a whole factor: it stays at its own size, in
+// the middle of the larger area, with exactly its own pixels, neither smoothed nor stretched.
+TEST(FractionalScale, ToolbarPicturesKeepTheColoursOfTheirSource) {
+    for (const ToolbarButton& button : kToolbar) {
+        const QString path = QStringLiteral(":/toolbar/%1.xpm").arg(button.picture);
+        const QMap<QRgb, int> source = colourCounts(QImage(path));
+        ASSERT_FALSE(source.isEmpty()) << button.picture;
+        for (const qreal ratio : {1.25, 1.5, 1.75}) {
+            SCOPED_TRACE(std::string(button.picture) + " at " + std::to_string(ratio));
+            const QIcon icon = toolbarIcon(path);
+            const QPixmap pixmap = icon.pixmap(QSize(24, 24), ratio);
+            EXPECT_EQ(pixmap.size(), QSize(24, 24) * ratio);
+            EXPECT_EQ(colourCounts(pixmap.toImage()), source);
+        }
     }
 }
 

@@ -1,3 +1,4 @@
+#include "frameprogressbar.h"
 #include "mainwindowfixture.h"
 #include "picturedocument.h"
 #include "previewbox.h"
@@ -5,7 +6,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         view = window->findChild<PreviewBox*>("view");
-        bar = window->findChild<QProgressBar*>("ProgressBar1");
+        bar = window->findChild<FrameProgressBar*>("ProgressBar1");
         check = window->findChild<QCheckBox*>("Check1");
         timer = window->findChild<QTimer*>("Timer1");
     }
@@ -64,7 +64,7 @@ protected:
     }
 
     PreviewBox* view = nullptr;
-    QProgressBar* bar = nullptr;
+    FrameProgressBar* bar = nullptr;
     QCheckBox* check = nullptr;
     QTimer* timer = nullptr;
 };

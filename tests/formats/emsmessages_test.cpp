@@ -1,5 +1,7 @@
 #include "emsmessages.h"
 #include "smssubmit.h"
+#include "smstpdu.h"
+#include "utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +22,13 @@ Artwork checkered(ArtworkKind kind, int width, int height, int frames) {
 }
 
 // Whatever the text's length, coding and the picture's place in it, every message fits its
-// 140 octets (160 septets), the parts are numbered, and the text arrives whole and in order.
+// 140 octets (160 septets), the parts are numbered, and the text arrives whole and in order:
+// each message read alone holds its own characters, none cut between an escape and its
+// septet or between the halves of a surrogate pair.
 TEST(EmsMessages, EveryMessageFitsAndTheTextArrivesWhole) {
     const Artwork strips = checkered(ArtworkKind::Picture, 72, 28, 1);
     const Artwork extended = checkered(ArtworkKind::Animation, 40, 30, 9);
-    for (const std::u32string unit : {U"ab€d{", U"жёлтый"}) {
+    for (const std::u32string unit : {U"ab€d{", U"жёлтый", U"a😀ж"}) {
         for (int length = 0; length <= 420; length += 35) {
             std::u32string text;
             while (text.size() < static_cast<std::size_t>(length)) {
@@ -35,7 +39,7 @@ TEST(EmsMessages, EveryMessageFitsAndTheTextArrivesWhole) {
                 for (const int position : {0, length / 2, length}) {
                     EmsRequest request;
                     request.carrier = emsCarrierFor(*artwork, false);
-                    request.text = *smsTextOf(text);
+                    request.text = smsTextOf(text);
                     request.position = position;
                     const auto result = emsMessages(*artwork, request);
                     ASSERT_TRUE(std::holds_alternative<std::vector<ShortMessage>>(result));
@@ -50,9 +54,15 @@ TEST(EmsMessages, EveryMessageFitsAndTheTextArrivesWhole) {
                                       (Bytes{1, static_cast<std::uint8_t>(messages.size()),
                                              static_cast<std::uint8_t>(index + 1)}));
                         }
+                        const std::size_t first = characters;
                         for (const auto& character : messages[index].body.characters) {
                             EXPECT_EQ(character, request.text.characters[characters++]);
                         }
+                        const auto read =
+                            decodeListedTpdu({1, submitTpdu("+79161234567", messages[index]), {}});
+                        ASSERT_TRUE(std::holds_alternative<ReceivedMessage>(read));
+                        EXPECT_EQ(decodeUtf8(std::get<ReceivedMessage>(read).text),
+                                  text.substr(first, characters - first));
                     }
                     EXPECT_EQ(characters, text.size());
                 }
