@@ -269,7 +269,8 @@ class ModemDialogue(unittest.TestCase):
         lock_folder = os.access("/run/lock", os.W_OK)
         table = [
             ([manager, "60"], True, "ModemManager (pid {pid}) holds the port; stop it"),
-            (["flock", "{device}", "sleep", "60"], False, "flock (pid {pid}) holds the port"),
+            (["flock", "--no-fork", "{device}", "sleep", "60"], False,
+             "sleep (pid {pid}) holds the port"),
         ] + [(["sleep", "60"], False, "sleep (pid {pid}) holds the port (/run/lock/LCK..")
              ] * lock_folder
         for command, opened, said in table:
