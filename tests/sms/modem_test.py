@@ -9,6 +9,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import termios
 import threading
 import time
 import tty
@@ -22,7 +23,8 @@ CTRL_Z, ESCAPE = "\x1a", "\x1b"
 class ScriptedModem(threading.Thread):
     """The modem side of a pseudo-terminal. `script` says how this one departs from a willing
     modem: "pin" (the SIM wants it), "fail_at" (message number, final result code),
-    "silent_at" (the message after whose AT+CMGS it says nothing more), "asleep" (ATs it
+    "silent_at" (the message after whose AT+CMGS it says nothing more), "mute_at" (the same
+    after the message's PDU), "asleep" (ATs it
     ignores first), "unsolicited" (a line sent before each answer), "stored" (index -> PDU)."""
 
     def __init__(self, script):
@@ -75,6 +77,7 @@ class ScriptedModem(threading.Thread):
             self.received.append((self.entering, line))
             self.entering = None
             number = len(self.received)
+            self.silent = self.script.get("mute_at") == number
             failure = self.script.get("fail_at")
             if failure and failure[0] == number:
                 self.answer(failure[1])
@@ -90,6 +93,9 @@ class ScriptedModem(threading.Thread):
             return
         if self.lock_seen is None:
             self.lock_seen = self.lock_file()
+            # The line as the program set it: speed, and 8 data bits, no parity, 1 stop bit.
+            _, _, cflag, _, ispeed, ospeed, _ = termios.tcgetattr(self.slave)
+            self.line = (ispeed, ospeed, cflag & (termios.CSIZE | termios.PARENB | termios.CSTOPB))
         if command in ("AT", "AT+CMEE=1"):
             self.answer("OK")
         elif command == "ATE0":
@@ -167,11 +173,14 @@ class ModemDialogue(unittest.TestCase):
             return lines.read().split()
 
     def stored(self):
-        """The strips picture's three parts at 6, 4 and 2, last part first, and the small
-        picture at 5 between them; the modem lists them with their SMSC part, empty here."""
+        """The strips picture's three parts at 6, 4 and 2, last part first, the small picture
+        at 5 between them, and at 7 to 9 the strips again, from another number under the same
+        reference; the modem lists them with their SMSC part, empty here."""
         parts = self.pdus(self.strips, "--number", "+15550001", "--reference", "7")
         other = self.pdus(self.small, "--number", "+15550002", "--reference", "8")
-        return {2: "00" + parts[2], 4: "00" + parts[1], 5: "00" + other[0], 6: "00" + parts[0]}
+        again = self.pdus(self.strips, "--number", "+15550003", "--reference", "7")
+        return {2: "00" + parts[2], 4: "00" + parts[1], 5: "00" + other[0], 6: "00" + parts[0],
+                7: "00" + again[0], 8: "00" + again[1], 9: "00" + again[2]}
 
     def test_dialogues(self):
         send = ["send", "--number", "+15550000", "--wait", "2"]
@@ -180,7 +189,8 @@ class ModemDialogue(unittest.TestCase):
         table = [
             ("willing, with reports between", {"unsolicited": "+CMTI: \"SM\",3"},
              send, self.large, 0, [sent.format(16, 16, 56)], 16),
-            ("slow to wake", {"asleep": 1}, send, self.small, 0, [sent.format(1, 1, 41)], 1),
+            ("slow to wake", {"asleep": 1}, send + ["--baud", "9600"], self.small, 0,
+             [sent.format(1, 1, 41)], 1),
             ("quiet", {"unsolicited": "^RSSI: 12"}, send + ["--quiet"], self.strips, 0, [], 3),
             ("PIN given", {"pin": "1234"}, send + ["--pin", "1234"], self.small, 0,
              [sent.format(1, 1, 41)], 1),
@@ -192,6 +202,12 @@ class ModemDialogue(unittest.TestCase):
             ("refused half way", {"fail_at": (3, "+CMS ERROR: 38")}, send, self.large, 1,
              [sent.format(2, 16, 42), "mosaikon-sms: message 3 of 16 was not sent: +CMS ERROR: 38 "
               "(network out of order); sent before it: 1 (reference 41), 2 (reference 42)"], 3),
+            ("refused at once", {"fail_at": (1, "ERROR")}, send, self.small, 1,
+             ["mosaikon-sms: message 1 of 1 was not sent: the modem answered ERROR; "
+              "none was sent before it"], 1),
+            ("takes a PDU, says nothing", {"mute_at": 3}, send, self.strips, 1,
+             ["mosaikon-sms: message 3 of 3 was not sent: no answer within 2 seconds; "
+              "sent before it: 1 (reference 41), 2 (reference 42)"], 3),
             ("stops answering", {"silent_at": 2}, send, self.strips, 1,
              ["mosaikon-sms: message 2 of 3 was not sent: no \"> \" prompt within 2 seconds; "
               "sent before it: 1 (reference 41)"], 1),
@@ -210,12 +226,15 @@ class ModemDialogue(unittest.TestCase):
                             for tpdu in self.pdus(picture, "--number", "+15550000")[:taken]]
                 self.assertEqual(modem.received, expected)
                 self.assertEqual(modem.commands[:1], ["AT"])
+                speed = termios.B9600 if "9600" in arguments else termios.B115200
+                self.assertEqual(modem.line, (speed, speed, termios.CS8))
                 if modem.lock_seen is not None:
                     self.assertEqual(modem.lock_seen, b"%10d\n" % modem.pid)
 
     def test_receiving(self):
         """The first picture stored is written as it was sent, and --delete takes from the SIM
-        its three parts and nothing else; --list names what the converter names."""
+        its three parts and nothing else, not even the same picture sent again; --list names
+        what the converter names."""
         listing = os.path.join(self.folder, "stored.pdu")
         with open(listing, "w") as out:
             out.write("".join(f"+CMGL: {i},1,,{len(p) // 2 - 1}\n{p}\n"
@@ -228,7 +247,7 @@ class ModemDialogue(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         with open(output, "rb") as written, open(self.strips, "rb") as sent:
             self.assertEqual(written.read(), sent.read())
-        self.assertEqual(sorted(modem.stored), [5])
+        self.assertEqual(sorted(modem.stored), [5, 7, 8, 9])
         self.assertEqual(modem.commands[-3:], ["AT+CMGD=2", "AT+CMGD=4", "AT+CMGD=6"])
 
         # An output that cannot be written leaves every message on the SIM.
@@ -236,11 +255,11 @@ class ModemDialogue(unittest.TestCase):
                                          os.path.join(self.strips, "received.ems"))
         self.assertEqual(result.returncode, 1)
         self.assertIn("received.ems: cannot be written", result.stderr)
-        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
+        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6, 7, 8, 9])
 
         modem, result = self.run_against(script, receive + ["--list", "--modem"])
         self.assertEqual((result.returncode, result.stdout), (0, named.stdout))
-        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6])
+        self.assertEqual(sorted(modem.stored), [2, 4, 5, 6, 7, 8, 9])
 
     def test_port_held(self):
         """A port another program holds is left alone, and the holder named: ModemManager with
@@ -250,7 +269,8 @@ class ModemDialogue(unittest.TestCase):
         lock_folder = os.access("/run/lock", os.W_OK)
         table = [
             ([manager, "60"], True, "ModemManager (pid {pid}) holds the port; stop it"),
-            (["flock", "{device}", "sleep", "60"], False, "flock (pid {pid}) holds the port"),
+            (["flock", "--no-fork", "{device}", "sleep", "60"], False,
+             "sleep (pid {pid}) holds the port"),
         ] + [(["sleep", "60"], False, "sleep (pid {pid}) holds the port (/run/lock/LCK..")
              ] * lock_folder
         for command, opened, said in table:
