@@ -140,3 +140,11 @@ OptionTake takesNumber(int& field, int low, int high) {
         return std::nullopt;
     };
 }
+
+Option helpOption(bool& asked) {
+    return {"help", 'h', "", "prints this help and exits", setsFlag(asked)};
+}
+
+Option versionOption(bool& asked) {
+    return {"version", 'V', "", "prints the version and exits", setsFlag(asked)};
+}
