@@ -141,10 +141,10 @@ OptionTake takesNumber(int& field, int low, int high) {
     };
 }
 
-Option helpOption(bool& asked) {
-    return {"help", 'h', "", "prints this help and exits", setsFlag(asked)};
+Option helpOption(OptionTake take) {
+    return {"help", 'h', "", "prints this help and exits", std::move(take)};
 }
 
-Option versionOption(bool& asked) {
-    return {"version", 'V', "", "prints the version and exits", setsFlag(asked)};
+Option versionOption(OptionTake take) {
+    return {"version", 'V', "", "prints the version and exits", std::move(take)};
 }

@@ -1,17 +1,22 @@
 #include "convertoptions.h"
 
+#include "convertnames.h"
 #include "editorlimits.h"
 #include "emslayout.h"
+#include "optionfit.h"
 #include "optiontable.h"
 
 namespace {
 
 const char kUsage[] =
     "Usage: mosaikon-convert [OPTIONS] INPUT OUTPUT\n"
+    "       mosaikon-convert --to KIND [--output-dir DIR] [OPTIONS] INPUT...\n"
     "       mosaikon-convert --info INPUT\n"
     "       mosaikon-convert --list INPUT.pdu\n"
     "Converts Mosaikon pictures (.ems) and animations (.ema) to EMS messages (.pdu), PNG, GIF and\n"
-    "BMP, and messages and common images back. See mosaikon-convert(1).\n";
+    "BMP, and messages and common images back. - as INPUT reads standard input (with --from), as\n"
+    "OUTPUT writes standard output (with --to). KIND is ems, ema, pdu, png, gif or bmp. See\n"
+    "mosaikon-convert(1).\n";
 
 using Problem = std::optional<std::string>;
 
@@ -73,6 +78,34 @@ Problem takeText(ConvertOptions& options, const std::string& text) {
     return std::nullopt;
 }
 
+OptionTake takesKind(std::optional<FileKind>& kind) {
+    return [&kind](const std::string& text) -> Problem {
+        kind = fileKindNamed(text);
+        if (!kind) {
+            return "takes ems, ema, pdu, png, gif or bmp, not \"" + text + "\"";
+        }
+        return std::nullopt;
+    };
+}
+
+Problem takeOutputDir(ConvertOptions& options, const std::string& text) {
+    if (text.empty()) {
+        return std::string("takes a folder, not \"\"");
+    }
+    options.outputDir = text;
+    return std::nullopt;
+}
+
+// Each option's `take` also notes that the option was given.
+void noteGiven(OptionTable& table, std::set<std::string>& given) {
+    for (Option& option : table) {
+        option.take = [&given, name = option.name, take = option.take](const std::string& value) {
+            given.insert(name);
+            return take(value);
+        };
+    }
+}
+
 // Every option, in the order --help lists them, storing into `o`.
 OptionTable optionTable(ConvertOptions& o) {
     using Mode = ConvertOptions::Mode;
@@ -114,8 +147,14 @@ OptionTable optionTable(ConvertOptions& o) {
         {"invert", '\0', "", "swaps set and clear after the cut", setsFlag(o.invert)},
         {"fit", '\0', "", "scales a larger image down into " + largest, setsFlag(o.fit)},
         {"size", '\0', "WxH", "like --fit, into W x H, at most " + largest, into(takeSize)},
-        {"help", '\0', "", "prints this help", mode(Mode::Help)},
-        {"version", '\0', "", "prints the version", mode(Mode::Version)},
+        {"from", '\0', "KIND", "the kind of INPUT, for - or a name without its ending",
+         takesKind(o.from)},
+        {"to", '\0', "KIND", "the kind of OUTPUT; with INPUTs alone, each to its own name",
+         takesKind(o.to)},
+        {"output-dir", '\0', "DIR", "with --to and INPUTs alone, the folder they go to",
+         into(takeOutputDir)},
+        helpOption(mode(Mode::Help)),
+        versionOption(mode(Mode::Version)),
     };
 }
 
@@ -123,29 +162,31 @@ OptionTable optionTable(ConvertOptions& o) {
 
 std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const char* const* argv) {
     ConvertOptions options;
-    const auto parsed = parseCommandLine(optionTable(options), {argv + 1, argv + argc});
+    OptionTable table = optionTable(options);
+    noteGiven(table, options.given);
+    const auto parsed = parseCommandLine(table, {argv + 1, argv + argc});
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         return error->problem;
     }
-    const auto& files = std::get<std::vector<std::string>>(parsed);
-
     using Mode = ConvertOptions::Mode;
     if (options.mode == Mode::Help || options.mode == Mode::Version) {
         return options;
     }
-    if (options.udhLines && options.atCommands) {
-        return "--udh and --at are two forms of the output; choose one";
+    if (auto problem = placeNames(options, std::get<std::vector<std::string>>(parsed))) {
+        return *problem;
     }
-    const std::size_t wanted = options.mode == Mode::Convert ? 2 : 1;
-    if (files.size() != wanted) {
-        return options.mode == Mode::Convert ? "an INPUT and an OUTPUT file are needed"
-                                             : "one INPUT file is needed";
-    }
-    options.input = files[0];
-    if (wanted == 2) {
-        options.output = files[1];
+    if (auto problem = optionMisfit(options)) {
+        return *problem;
     }
     return options;
+}
+
+FileKind inputKindOf(const ConvertOptions& options) {
+    return options.from.value_or(fileKindOf(options.input));
+}
+
+FileKind outputKindOf(const ConvertOptions& options) {
+    return options.to.value_or(fileKindOf(options.output));
 }
 
 std::string convertHelp() {

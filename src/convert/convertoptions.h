@@ -1,19 +1,28 @@
 #pragma once
 
 #include "emslayout.h"
+#include "filekind.h"
 #include "twocolour.h"
 
 #include <optional>
+#include <set>
 #include <string>
 #include <variant>
+#include <vector>
 
 // What the command line of mosaikon-convert asks for, checked for form and range. Whether an
 // option fits the files named is for the conversion to say.
 struct ConvertOptions {
-    enum class Mode { Convert, Info, List, Help, Version };
+    // Many: each of `inputs` to a file of its own name with the ending of `to`.
+    enum class Mode { Convert, Many, Info, List, Help, Version };
     Mode mode = Mode::Convert;
-    std::string input;
-    std::string output; // empty for --info and --list
+    std::string input;               // "-" for standard input
+    std::string output;              // "-" for standard output; empty for --info and --list
+    std::vector<std::string> inputs; // Many
+    std::optional<FileKind> from;    // the input's kind, else its name's ending tells it
+    std::optional<FileKind> to;      // the output's kind, else its name's ending tells it
+    std::string outputDir;           // Many: where the outputs go, else beside their inputs
+    std::set<std::string> given;     // the long names of the options given
 
     // Messages.
     std::string number;                 // TP-DA; a leading '+' makes it international
@@ -39,6 +48,10 @@ struct ConvertOptions {
     int fitWidth = kMaxWidth;
     int fitHeight = kMaxHeight;
 };
+
+// The kinds of the input and the output: --from and --to, else the endings of their names.
+FileKind inputKindOf(const ConvertOptions& options);
+FileKind outputKindOf(const ConvertOptions& options);
 
 // The options, or what is wrong with them, in one line.
 std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const char* const* argv);

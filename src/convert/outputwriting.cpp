@@ -5,6 +5,7 @@
 #include "imagewriting.h"
 #include "messagewriting.h"
 #include "refusal.h"
+#include "standingstill.h"
 
 namespace {
 
@@ -27,17 +28,17 @@ std::vector<std::uint8_t> mosaikonFile(Artwork artwork, const std::string& path,
 
 std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptions& options) {
     const std::string& path = options.output;
-    switch (fileKindOf(path)) {
+    switch (outputKindOf(options)) {
     case FileKind::Picture:
         return mosaikonFile(artwork, path, false);
     case FileKind::Animation:
         return mosaikonFile(artwork, path, true);
     case FileKind::Messages:
-        return messageFile(artwork, options);
+        return messageFile(asItStands(artwork, options.input, "the messages carry"), options);
     case FileKind::Png:
         return pngFile(artwork, options);
     case FileKind::Gif:
-        return gifFile(artwork, options);
+        return gifFile(asItStands(artwork, options.input, "the GIF holds"), options);
     case FileKind::Bmp:
         return bmpFile(artwork, options);
     case FileKind::OtherImage:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -12,3 +13,7 @@ public:
 
 // A remark on stderr that does not stop the conversion ("the width is padded to 80").
 void remark(const std::string& text);
+
+// Where remarks go instead of stderr while many files are converted at once (each call from the
+// thread that remarks); an empty function sends them to stderr again.
+void sendRemarksTo(std::function<void(const std::string&)> sink);

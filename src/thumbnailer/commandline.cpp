@@ -44,8 +44,8 @@ OptionTable optionTable(ThumbnailRequest& request, bool& help, bool& version) {
                  request.size = *size;
                  return std::nullopt;
              }},
-            helpOption(help),
-            versionOption(version)};
+            helpOption(setsFlag(help)),
+            versionOption(setsFlag(version))};
 }
 
 } // namespace

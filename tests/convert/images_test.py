@@ -116,7 +116,7 @@ class Images(unittest.TestCase):
         self.refused(["--frame", "4", "a.ema", "old.png"], ["a.ema", "3 frames"])
 
     def test_gif_has_every_frame_its_delay_and_loops_for_ever(self):
-        cases = [(0, 20, True), (1, 20, True), (2, 20, False), (8, 100, False), (9, 110, False),
+        cases = [(1, 20, True), (2, 20, False), (8, 100, False), (9, 110, False),
                  (255, 3060, False)]  # zZ, milliseconds Pillow reads, a remark
         for delay, milliseconds, remarked in cases:
             self.write("a.ema", animation_bytes(12, 9, 3, delay))
@@ -129,10 +129,16 @@ class Images(unittest.TestCase):
                     self.assertEqual(gif.info["duration"], milliseconds, f"zZ {delay}")
                     self.assertEqual(dark_cells(gif), {(x, y) for y in range(9)
                                                        for x in range(12) if cell_set(frame, x, y)})
-        self.write("p.ems", bytes([2, 8, 1, 0x81]))
-        self.converted("p.ems", "p.gif")
-        with Image.open(self.path("p.gif")) as gif:
-            self.assertEqual(gif.n_frames, 1)
+        # A picture, and an animation of delay 0, which stands still: frame 1 alone.
+        self.write("p.ems", bytes([2, 12, 9]) + animation_bytes(12, 9, 1, 0)[5:])
+        self.write("still.ema", animation_bytes(12, 9, 3, 0))
+        for name in ["p.ems", "still.ema"]:
+            stderr = self.converted(name, "p.gif")
+            self.assertEqual("stands still" in stderr, name == "still.ema", stderr)
+            with Image.open(self.path("p.gif")) as gif:
+                self.assertEqual((gif.n_frames, dark_cells(gif)),
+                                 (1, {(x, y) for y in range(9) for x in range(12)
+                                      if cell_set(0, x, y)}), name)
 
     def test_shades_cut_by_threshold_invert_and_transparency(self):
         shades = [(0, 255), (127, 255), (128, 255), (200, 255), (255, 255), (0, 0), (255, 100)]
