@@ -198,6 +198,23 @@ class Images(unittest.TestCase):
         self.write("junk.jpg", b"\xff\xd8\xff\xe0 no more")
         self.refused(["junk.jpg", "j.ems"], ["junk.jpg"])
 
+    def test_damaged_images_are_refused_in_one_line_of_our_own(self):
+        photo = Image.radial_gradient("L").resize((800, 600)).convert("RGB")
+        photo.save(self.path("whole.jpg"), quality=90)
+        photo.save(self.path("whole.png"))
+        jpeg, png = self.read("whole.jpg"), bytearray(self.read("whole.png"))
+        png[300:340] = bytes(40)  # inside the compressed rows
+        self.write("cut.jpg", jpeg[:len(jpeg) // 3])
+        self.write("bad.png", bytes(png))
+        self.write("cut.png", bytes(png[:len(png) // 2]))
+        for name in ["cut.jpg", "bad.png", "cut.png"]:
+            result = self.run_convert("--fit", name, "out.ems")
+            self.assertEqual(result.returncode, 1, name)
+            self.assertFalse(os.path.exists(self.path("out.ems")), name)
+            self.assertRegex(result.stderr, rf"\Amosaikon-convert: \S*{name}: cannot be decoded: "
+                             r"\S[^\n]*\n\Z")
+        self.converted("--fit", "whole.jpg", "out.ems")
+
     def test_animated_gif_and_webp_frames_delay_and_first_sixteen(self):
         frames = []
         for index in range(20):
