@@ -4,6 +4,7 @@
 #include "nokiasmart.h"
 #include "refusal.h"
 #include "smssubmit.h"
+#include "utf8.h"
 
 #include <algorithm>
 

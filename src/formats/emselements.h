@@ -2,13 +2,17 @@
 
 #include <cstdint>
 
-// Information elements of the SMS user data header that carry pictures and animations
-// (3GPP TS 23.040, 9.2.3.24), with the fixed sizes of the predefined ones.
+// Information elements of the SMS user data header that carry pictures and animations or that
+// a reader of them meets (3GPP TS 23.040, 9.2.3.24), with the fixed sizes of the predefined ones.
 
 enum class ElementId : std::uint8_t {
     Concatenated8 = 0x00,       // reference, part count, part number
+    ApplicationPort8 = 0x04,    // destination port, origin port
     ApplicationPort16 = 0x05,   // destination port, origin port (Nokia Smart Messaging)
     Concatenated16 = 0x08,      // 16-bit reference, part count, part number
+    PredefinedSound = 0x0B,     // position, sound number
+    UserDefinedSound = 0x0C,    // position, iMelody
+    PredefinedAnimation = 0x0D, // position, animation number
     LargeAnimation = 0x0E,      // position, 4 frames of 16 x 16
     SmallAnimation = 0x0F,      // position, 4 frames of 8 x 8
     LargePicture = 0x10,        // position, 32 x 32
@@ -16,8 +20,15 @@ enum class ElementId : std::uint8_t {
     VariablePicture = 0x12,     // position, width in octets, height, rows
     UserPromptIndicator = 0x13, // number of objects that make one
     ExtendedObject = 0x14,
+    ReusedExtendedObject = 0x15, // reference of an object sent before, position
     CompressionControl = 0x16,
 };
+
+// Octets of a concatenation element's data: reference, part count, part number.
+constexpr int kConcatenationLength = 3;
+
+// The most parts a concatenated message has: its part count is one octet.
+constexpr int kMostMessages = 255;
 
 // The most octets of user data one message carries.
 constexpr int kUserDataOctets = 140;

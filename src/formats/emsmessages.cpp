@@ -1,6 +1,8 @@
 #include "emsmessages.h"
 
 #include "bitmappacking.h"
+#include "extendedobject.h"
+#include "messagedrafts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,105 +10,11 @@
 
 namespace {
 
-constexpr int kElementOverhead = 2;         // identifier and length octets
-constexpr int kConcatenationLength = 3;     // reference, count, number
 constexpr int kVariablePictureOverhead = 3; // position, width in octets, height
-constexpr int kPortLength = 4;              // destination and origin ports
-constexpr int kMostMessages = 255;
 
 std::uint8_t octet(int value) {
     return static_cast<std::uint8_t>(value);
 }
-
-// Messages filled one after another. Each message's header and text together must fit its user
-// data: 140 octets, or 160 septets in the 7-bit alphabet, where the header takes whole septets.
-class MessageDrafts {
-public:
-    MessageDrafts(DataCoding coding, bool concatenated)
-        : coding_(coding), concatenated_(concatenated) {
-        startMessage();
-    }
-
-    // Octets one more element may take here, its identifier and length included.
-    int freeOctets() const { return octetLimit(textUnits()) - headerOctets(); }
-
-    int charactersHere() const { return static_cast<int>(current().body.characters.size()); }
-
-    void addElement(ElementId id, std::vector<std::uint8_t> data) {
-        current().elements.push_back({id, std::move(data)});
-    }
-
-    // Where the element just added stands, to patch it once its content is known.
-    std::pair<std::size_t, std::size_t> lastElement() const {
-        return {messages_.size() - 1, current().elements.size() - 1};
-    }
-    InformationElement& element(std::pair<std::size_t, std::size_t> at) {
-        return messages_[at.first].elements[at.second];
-    }
-
-    void addCharacter(const std::vector<std::uint8_t>& character) {
-        if (!fits(textUnits() + static_cast<int>(character.size()))) {
-            startMessage();
-        }
-        current().body.characters.push_back(character);
-    }
-
-    void startMessage() {
-        messages_.push_back({});
-        current().body.coding = coding_;
-        if (concatenated_) {
-            addElement(ElementId::Concatenated8, std::vector<std::uint8_t>(kConcatenationLength));
-        }
-    }
-
-    std::vector<ShortMessage> finish(int reference) {
-        const int count = static_cast<int>(messages_.size());
-        for (int index = 0; concatenated_ && index < count; ++index) {
-            messages_[index].elements.front().data = {octet(reference), octet(count),
-                                                      octet(index + 1)};
-        }
-        return std::move(messages_);
-    }
-
-private:
-    ShortMessage& current() { return messages_.back(); }
-    const ShortMessage& current() const { return messages_.back(); }
-
-    // Septets in the 7-bit alphabet, octets otherwise.
-    int textUnits() const {
-        int units = 0;
-        for (const auto& character : current().body.characters) {
-            units += static_cast<int>(character.size());
-        }
-        return units;
-    }
-
-    // The most header octets (length octet included) that fit beside the given text.
-    int octetLimit(int units) const {
-        return coding_ == DataCoding::Gsm7 ? (kUserDataSeptets - units) * 7 / 8
-                                           : kUserDataOctets - units;
-    }
-
-    // The header with its length octet, which it has as soon as it has one element.
-    int headerOctets() const {
-        int octets = 1;
-        for (const auto& element : current().elements) {
-            octets += kElementOverhead + static_cast<int>(element.data.size());
-        }
-        return octets;
-    }
-
-    bool fits(int units) const {
-        if (current().elements.empty()) {
-            return units <= (coding_ == DataCoding::Gsm7 ? kUserDataSeptets : kUserDataOctets);
-        }
-        return headerOctets() <= octetLimit(units);
-    }
-
-    DataCoding coding_;
-    bool concatenated_;
-    std::vector<ShortMessage> messages_;
-};
 
 std::vector<std::uint8_t> framesRows(const Artwork& artwork, int frameCount) {
     std::vector<std::uint8_t> rows;
@@ -190,13 +98,13 @@ std::optional<EmsProblem> placeExtendedObject(MessageDrafts& drafts, const Artwo
     const auto type = carrier == EmsCarrier::ExtendedBitmap
                           ? ExtendedObjectType::BlackAndWhiteBitmap
                           : ExtendedObjectType::BlackAndWhiteAnimation;
-    const std::vector<std::uint8_t> header{0, // reference number: the message's only object
-                                           octet(length >> 8),
-                                           octet(length),
-                                           0, // control: may be forwarded, no user prompt
-                                           static_cast<std::uint8_t>(type),
-                                           octet(position >> 8),
-                                           octet(position)};
+    ExtendedObjectHeader object;
+    object.reference = 0; // the message's only object
+    object.length = length;
+    object.control = 0; // may be forwarded, no user prompt
+    object.type = static_cast<std::uint8_t>(type);
+    object.position = position;
+    const auto header = writeExtendedObjectHeader(object);
     int sent = 0;
     while (sent < length) {
         const bool first = sent == 0;
@@ -319,32 +227,4 @@ std::variant<std::vector<ShortMessage>, EmsProblem> emsMessages(const Artwork& a
         return EmsProblem::TooManyMessages;
     }
     return concatenated;
-}
-
-std::variant<std::vector<ShortMessage>, EmsProblem>
-portMessages(std::uint16_t port, const std::vector<std::uint8_t>& payload, int reference) {
-    const std::vector<std::uint8_t> ports{octet(port >> 8), octet(port), 0, 0};
-    const int alone = kUserDataOctets - 1 - kElementOverhead - kPortLength;
-    const int part = alone - kElementOverhead - kConcatenationLength;
-    const int size = static_cast<int>(payload.size());
-    const bool concatenated = size > alone;
-    const int count = concatenated ? (size + part - 1) / part : 1;
-    if (count > kMostMessages) {
-        return EmsProblem::TooManyMessages;
-    }
-    std::vector<ShortMessage> messages(count);
-    for (int index = 0; index < count; ++index) {
-        ShortMessage& message = messages[index];
-        message.elements.push_back({ElementId::ApplicationPort16, ports});
-        if (concatenated) {
-            message.elements.push_back(
-                {ElementId::Concatenated8, {octet(reference), octet(count), octet(index + 1)}});
-        }
-        const int first = concatenated ? index * part : 0;
-        const int last = concatenated ? std::min(size, first + part) : size;
-        for (int at = first; at < last; ++at) {
-            message.body.characters.push_back({payload[at]});
-        }
-    }
-    return messages;
 }

@@ -2,6 +2,7 @@
 
 #include "artwork.h"
 #include "emselements.h"
+#include "shortmessage.h"
 #include "smstext.h"
 
 #include <cstdint>
@@ -9,18 +10,6 @@
 #include <vector>
 
 // A picture or an animation, with an optional text, cut into short messages of EMS elements.
-
-struct InformationElement {
-    ElementId id;
-    std::vector<std::uint8_t> data; // without the identifier and length octets
-};
-
-// One message before it becomes a TPDU: its header elements in order (concatenation first) and
-// its part of the text, or of the binary payload (8-bit coding, one octet a "character").
-struct ShortMessage {
-    std::vector<InformationElement> elements;
-    SmsText body;
-};
 
 // What carries the artwork.
 enum class EmsCarrier {
@@ -56,11 +45,6 @@ enum class EmsProblem {
 // Extended Object, whose position counts in the whole text.
 std::variant<std::vector<ShortMessage>, EmsProblem> emsMessages(const Artwork& artwork,
                                                                 const EmsRequest& request);
-
-// A payload for an application port (16-bit addressing), cut into as many 8-bit messages as it
-// needs, each with the port element and, when more than one, the concatenation element.
-std::variant<std::vector<ShortMessage>, EmsProblem>
-portMessages(std::uint16_t port, const std::vector<std::uint8_t>& payload, int reference);
 
 // The frame time of an animation's control octet: zZ x 12 ms in tenths of a second, rounded,
 // kept within 1..16 tenths.

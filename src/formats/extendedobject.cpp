@@ -26,6 +26,16 @@ ExtendedObjectHeader readExtendedObjectHeader(const std::uint8_t* octets) {
     return header;
 }
 
+std::vector<std::uint8_t> writeExtendedObjectHeader(const ExtendedObjectHeader& header) {
+    return {header.reference,
+            static_cast<std::uint8_t>(header.length >> 8),
+            static_cast<std::uint8_t>(header.length),
+            header.control,
+            header.type,
+            static_cast<std::uint8_t>(header.position >> 8),
+            static_cast<std::uint8_t>(header.position)};
+}
+
 std::string extendedObjectTypeName(std::uint8_t type) {
     static const char* const names[] = {"predefined sound",
                                         "iMelody",

@@ -33,6 +33,9 @@ struct ExtendedObjectHeader {
 // The header from the first 7 octets of an element that holds at least that many.
 ExtendedObjectHeader readExtendedObjectHeader(const std::uint8_t* octets);
 
+// The 7 octets of the header; a length or position above 0xFFFF keeps its low 16 bits.
+std::vector<std::uint8_t> writeExtendedObjectHeader(const ExtendedObjectHeader& header);
+
 // The name a listing gives the type ("bitmap", "iMelody", ...).
 std::string extendedObjectTypeName(std::uint8_t type);
 

@@ -2,6 +2,7 @@
 
 #include "bitmappacking.h"
 #include "emselements.h"
+#include "otabitmap.h"
 
 #include <algorithm>
 
@@ -9,6 +10,11 @@ namespace {
 
 constexpr std::uint8_t kOtaInfoField = 0x00;
 constexpr std::uint8_t kOtaDepth = 0x01;
+constexpr int kPortLength = 4; // destination and origin ports
+
+std::uint8_t octet(int value) {
+    return static_cast<std::uint8_t>(value);
+}
 
 void appendItem(std::vector<std::uint8_t>& message, NokiaItem type,
                 const std::vector<std::uint8_t>& item) {
@@ -69,4 +75,77 @@ std::vector<std::uint8_t> operatorLogo(const std::array<std::uint8_t, 3>& code,
     const auto bitmap = otaBitmap(artwork);
     logo.insert(logo.end(), bitmap.begin(), bitmap.end());
     return logo;
+}
+
+std::variant<std::vector<ShortMessage>, EmsProblem>
+portMessages(std::uint16_t port, const std::vector<std::uint8_t>& payload, int reference) {
+    const std::vector<std::uint8_t> ports{octet(port >> 8), octet(port), 0, 0};
+    const int alone = kUserDataOctets - 1 - kElementOverhead - kPortLength;
+    const int part = alone - kElementOverhead - kConcatenationLength;
+    const int size = static_cast<int>(payload.size());
+    const bool concatenated = size > alone;
+    const int count = concatenated ? (size + part - 1) / part : 1;
+    if (count > kMostMessages) {
+        return EmsProblem::TooManyMessages;
+    }
+    std::vector<ShortMessage> messages(count);
+    for (int index = 0; index < count; ++index) {
+        ShortMessage& message = messages[index];
+        message.elements.push_back({ElementId::ApplicationPort16, ports});
+        if (concatenated) {
+            message.elements.push_back(
+                {ElementId::Concatenated8, {octet(reference), octet(count), octet(index + 1)}});
+        }
+        const int first = concatenated ? index * part : 0;
+        const int last = concatenated ? std::min(size, first + part) : size;
+        for (int at = first; at < last; ++at) {
+            message.body.characters.push_back({payload[at]});
+        }
+    }
+    return messages;
+}
+
+NokiaPort nokiaPortOf(const std::vector<InformationElement>& elements) {
+    for (const InformationElement& element : elements) {
+        int port = -1;
+        if (element.id == ElementId::ApplicationPort16 && element.data.size() == 4) {
+            port = element.data[0] << 8 | element.data[1];
+        }
+        // No 8-bit port holds a Nokia port; the reserved 8-bit ports 130 and 138 are read as
+        // the low octets of 5506 and 5514.
+        if (element.id == ElementId::ApplicationPort8 && element.data.size() == 2) {
+            port = 0x1500 | element.data[0];
+        }
+        if (port == kNokiaPicturePort) {
+            return NokiaPort::Picture;
+        }
+        if (port == kNokiaOperatorLogoPort) {
+            return NokiaPort::Logo;
+        }
+    }
+    return NokiaPort::None;
+}
+
+std::optional<ListingError> readNokiaPayload(NokiaPort port,
+                                             const std::vector<std::uint8_t>& payload,
+                                             FoundMessage& message, int lastPart,
+                                             std::vector<FoundItem>& items) {
+    const std::string where = "message " + std::to_string(message.number) + ": ";
+    if (port == NokiaPort::Picture) {
+        auto picture = decodeNokiaPictureMessage(payload);
+        if (!picture) {
+            return ListingError{where + "the Nokia picture message is cut short"};
+        }
+        message.text += picture->text;
+        items.push_back({"Nokia picture message (port 5514)", std::move(picture->picture),
+                         message.number, 1, lastPart});
+        return std::nullopt;
+    }
+    auto logo = decodeNokiaOperatorLogo(payload);
+    if (!logo) {
+        return ListingError{where + "the Nokia operator logo is cut short"};
+    }
+    items.push_back({"Nokia operator logo for " + logo->network + " (port 5506)",
+                     std::move(logo->logo), message.number, 1, lastPart});
+    return std::nullopt;
 }

@@ -1,8 +1,8 @@
 #include "otabitmap.h"
 
 #include "emselements.h"
-#include "gsmtext.h"
 #include "pixelbits.h"
+#include "utf8.h"
 
 namespace {
 

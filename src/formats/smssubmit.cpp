@@ -1,5 +1,8 @@
 #include "smssubmit.h"
 
+#include "gsm7.h"
+#include "userdataheader.h"
+
 namespace {
 
 constexpr std::uint8_t kSubmit = 0x01;          // TP-MTI
@@ -11,15 +14,7 @@ constexpr std::uint8_t kProtocolIdentifier = 0x00;
 
 UserData userDataOf(const ShortMessage& message) {
     UserData userData;
-    if (!message.elements.empty()) {
-        userData.header.push_back(0);
-        for (const auto& element : message.elements) {
-            userData.header.push_back(static_cast<std::uint8_t>(element.id));
-            userData.header.push_back(static_cast<std::uint8_t>(element.data.size()));
-            userData.header.insert(userData.header.end(), element.data.begin(), element.data.end());
-        }
-        userData.header[0] = static_cast<std::uint8_t>(userData.header.size() - 1);
-    }
+    userData.header = encodeUserDataHeader(message.elements);
     const int headerOctets = static_cast<int>(userData.header.size());
     std::vector<std::uint8_t> units;
     for (const auto& character : message.body.characters) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "emsmessages.h"
+#include "shortmessage.h"
 
 #include <cstdint>
 #include <string>

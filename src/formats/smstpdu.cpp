@@ -1,7 +1,8 @@
 #include "smstpdu.h"
 
-#include "gsmtext.h"
+#include "gsm7.h"
 #include "userdataheader.h"
+#include "utf8.h"
 
 #include <optional>
 
@@ -104,8 +105,7 @@ std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t 
         if (headerSeptets > length) {
             return std::nullopt;
         }
-        message.text =
-            gsmSeptetsToUtf8(unpackSeptets(userData, headerSeptets, length - headerSeptets));
+        message.text = fromGsm7(unpackSeptets(userData, headerSeptets, length - headerSeptets));
         return message;
     }
     message.body.assign(userData.begin() + headerOctets, userData.end());
@@ -127,7 +127,7 @@ bool plausibleSmsc(const std::vector<std::uint8_t>& bytes) {
 
 // A reading whose user data header does not split into whole elements is no reading at all.
 std::optional<ReceivedMessage> withWholeHeader(std::optional<ReceivedMessage> message) {
-    if (message && !splitUserDataHeader(message->header)) {
+    if (message && !decodeUserDataHeader(message->header)) {
         return std::nullopt;
     }
     return message;

@@ -19,20 +19,6 @@ Artwork checkered(DocumentKind kind, int width, int height, int frames) {
     return artwork;
 }
 
-TEST(SmsText, SeptetsPackAfterTheHeaderFillBits) {
-    const auto text = smsTextOf(U"hellohello");
-    ASSERT_TRUE(text && text->coding == DataCoding::Gsm7);
-    Bytes septets;
-    for (const auto& character : text->characters) {
-        septets.insert(septets.end(), character.begin(), character.end());
-    }
-    EXPECT_EQ(packSeptets(septets, 0),
-              (Bytes{0xE8, 0x32, 0x9B, 0xFD, 0x46, 0x97, 0xD9, 0xEC, 0x37}));
-    EXPECT_EQ(packSeptets({0x41}, 1), (Bytes{0x82}));
-    EXPECT_EQ(smsTextOf(U"€")->characters.front(), (Bytes{0x1B, 0x65}));
-    EXPECT_EQ(smsTextOf(U"ж")->coding, DataCoding::Ucs2);
-}
-
 // Whatever the text's length, coding and the picture's place in it, every message fits its
 // 140 octets (160 septets), the parts are numbered, and the text arrives whole and in order.
 TEST(EmsMessages, EveryMessageFitsAndTheTextArrivesWhole) {
