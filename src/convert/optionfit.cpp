@@ -61,8 +61,7 @@ std::optional<std::string> outputMisfit(const ConvertOptions& options) {
     if (options.mode == Mode::Info && given(options, "to")) {
         return std::string("--to does not apply to --info");
     }
-    const FileKind kind = options.mode == Mode::Info ? FileKind::Messages
-                                                     : options.to.value_or(outputKindOf(options));
+    const FileKind kind = options.mode == Mode::Info ? FileKind::Messages : outputKindOf(options);
     if (kind == FileKind::OtherImage) {
         return std::nullopt; // the output's ending is refused, with the endings taken
     }
