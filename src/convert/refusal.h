@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-// Why a conversion cannot be done, said in one line that names the file. It ends the program
-// with status 1 before anything is written.
+// Why a conversion cannot be done, said in one line that names the file. It ends that
+// conversion before anything is written for it, and the program with status 1.
 class Refusal : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
