@@ -73,7 +73,8 @@ std::optional<std::string> placeNames(ConvertOptions& options,
     if (problem) {
         return problem;
     }
-    if (options.input == "-" && !options.from) {
+    // A listing is the one thing --list reads.
+    if (options.input == "-" && !options.from && options.mode != Mode::List) {
         return std::string("- as INPUT needs --from KIND");
     }
     if (options.given.count("output-dir") != 0 && options.mode != Mode::Many) {

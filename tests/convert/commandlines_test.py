@@ -37,6 +37,7 @@ ROWS = [
     (C, ["--list", "p.ems"], None, 1, "{}: p.ems: is a Mosaikon picture, not a message listing",
      None),
     (C, ["--from", "ems", "-", "o.png"], b"junk", 1, "{}: -: is no Mosaikon picture", None),
+    (C, ["--list", "-"], PICTURE, 1, "{}: -: is a Mosaikon picture, not a message listing", None),
     (C, ["--from", "ems", "-", "o.png"], PICTURE, 0, "", "o.png"),
     (C, ["--from", "ems", "--to", "png", "-", "-"], PICTURE, 0, "", "-"),
     (C, ["--to", "png", "p.ems", "-"], None, 0, "", "-"),
