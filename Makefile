@@ -55,6 +55,7 @@ bench: deps
 	done
 	@bench/bench-thumbnailer $(BENCH_DIR)/mosaikon-thumbnailer
 	@bench/bench-convert-photo $(BENCH_DIR)/mosaikon-convert
+	@bench/bench-convert-many $(BENCH_DIR)/mosaikon-convert 1000 1
 
 # Every fuzz target runs FUZZ_SECONDS from the seeds in fuzz/corpus/NAME; what it finds goes to
 # fuzz/corpus-run/NAME, the committed seeds stay as they are. An input that crashes a target is

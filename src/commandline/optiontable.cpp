@@ -140,3 +140,11 @@ OptionTake takesNumber(int& field, int low, int high) {
         return std::nullopt;
     };
 }
+
+Option helpOption(OptionTake take) {
+    return {"help", 'h', "", "prints this help and exits", std::move(take)};
+}
+
+Option versionOption(OptionTake take) {
+    return {"version", 'V', "", "prints the version and exits", std::move(take)};
+}

@@ -53,3 +53,7 @@ std::optional<int> wholeNumberIn(const std::string& text, int low, int high);
 
 // A `take` that stores such a number in `field`.
 OptionTake takesNumber(int& field, int low, int high);
+
+// The two entries every tool has: "-h, --help" and "-V, --version".
+Option helpOption(OptionTake take);
+Option versionOption(OptionTake take);

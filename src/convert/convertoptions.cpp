@@ -1,20 +1,25 @@
 #include "convertoptions.h"
 
+#include "convertnames.h"
 #include "editorlimits.h"
 #include "emslayout.h"
+#include "optionfit.h"
 #include "optiontable.h"
 
+#include <set>
 #include <string>
 
 namespace {
 
 const char kUsage[] =
     "Usage: mosaikon-convert [OPTIONS] INPUT OUTPUT\n"
+    "       mosaikon-convert --to KIND [--output-dir DIR] [OPTIONS] INPUT...\n"
     "       mosaikon-convert --info INPUT\n"
     "       mosaikon-convert --list INPUT.pdu\n"
     "Converts Mosaikon pictures (.ems) and animations (.ema) to EMS messages (.pdu, or .jsonl\n"
-    "for gateways), PNG, GIF and BMP, and messages and common images back. See\n"
-    "mosaikon-convert(1).\n";
+    "for gateways), PNG, GIF and BMP, and messages and common images back. - as INPUT reads\n"
+    "standard input (with --from), as OUTPUT writes standard output (with --to). KIND is ems,\n"
+    "ema, pdu, jsonl, png, gif or bmp. See mosaikon-convert(1).\n";
 
 using Problem = std::optional<std::string>;
 
@@ -96,6 +101,34 @@ Problem takeText(ConvertOptions& options, const std::string& text) {
     return std::nullopt;
 }
 
+OptionTake takesKind(std::optional<FileKind>& kind) {
+    return [&kind](const std::string& text) -> Problem {
+        kind = fileKindNamed(text);
+        if (!kind) {
+            return "takes ems, ema, pdu, smsbackup, jsonl, png, gif or bmp, not \"" + text + "\"";
+        }
+        return std::nullopt;
+    };
+}
+
+Problem takeOutputDir(ConvertOptions& options, const std::string& text) {
+    if (text.empty()) {
+        return std::string("takes a folder, not \"\"");
+    }
+    options.outputDir = text;
+    return std::nullopt;
+}
+
+// Each option's `take` also notes that the option was given.
+void noteGiven(OptionTable& table, std::set<std::string>& given) {
+    for (Option& option : table) {
+        option.take = [&given, name = option.name, take = option.take](const std::string& value) {
+            given.insert(name);
+            return take(value);
+        };
+    }
+}
+
 OptionTake into(ConvertOptions& o, Problem (*take)(ConvertOptions&, const std::string&)) {
     return [&o, take](const std::string& value) { return take(o, value); };
 }
@@ -128,8 +161,14 @@ OptionTable convertOnlyOptions(ConvertOptions& o) {
         {"invert", '\0', "", "swaps set and clear after the cut", setsFlag(o.invert)},
         {"fit", '\0', "", "scales a larger image down into " + largest, setsFlag(o.fit)},
         {"size", '\0', "WxH", "like --fit, into W x H, at most " + largest, into(o, takeSize)},
-        {"help", '\0', "", "prints this help", mode(Mode::Help)},
-        {"version", '\0', "", "prints the version", mode(Mode::Version)},
+        {"from", '\0', "KIND", "the kind of INPUT, for - or a name without its ending",
+         takesKind(o.from)},
+        {"to", '\0', "KIND", "the kind of OUTPUT; with INPUTs alone, each to its own name",
+         takesKind(o.to)},
+        {"output-dir", '\0', "DIR", "with --to and INPUTs alone, the folder they go to",
+         into(o, takeOutputDir)},
+        helpOption(mode(Mode::Help)),
+        versionOption(mode(Mode::Version)),
     };
 }
 
@@ -145,12 +184,12 @@ OptionTable optionTable(ConvertOptions& o) {
 
 std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const char* const* argv) {
     ConvertOptions options;
-    const auto parsed = parseCommandLine(optionTable(options), {argv + 1, argv + argc});
+    OptionTable table = optionTable(options);
+    noteGiven(table, options.given);
+    const auto parsed = parseCommandLine(table, {argv + 1, argv + argc});
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         return error->problem;
     }
-    const auto& files = std::get<std::vector<std::string>>(parsed);
-
     using Mode = ConvertOptions::Mode;
     if (options.mode == Mode::Help || options.mode == Mode::Version) {
         return options;
@@ -158,16 +197,21 @@ std::variant<ConvertOptions, std::string> parseConvertOptions(int argc, const ch
     if (options.udhLines + options.atCommands + options.jsonLines > 1) {
         return "--udh, --at and --json are forms of the output; choose one";
     }
-    const std::size_t wanted = options.mode == Mode::Convert ? 2 : 1;
-    if (files.size() != wanted) {
-        return options.mode == Mode::Convert ? "an INPUT and an OUTPUT file are needed"
-                                             : "one INPUT file is needed";
+    if (auto problem = placeNames(options, std::get<std::vector<std::string>>(parsed))) {
+        return *problem;
     }
-    options.input = files[0];
-    if (wanted == 2) {
-        options.output = files[1];
+    if (auto problem = optionMisfit(options)) {
+        return *problem;
     }
     return options;
+}
+
+FileKind inputKindOf(const ConvertOptions& options) {
+    return options.from.value_or(fileKindOf(options.input));
+}
+
+FileKind outputKindOf(const ConvertOptions& options) {
+    return options.to.value_or(fileKindOf(options.output));
 }
 
 OptionTable messageOptions(ConvertOptions& o) {

@@ -3,6 +3,9 @@
 #include "artwork.h"
 #include "convertoptions.h"
 
-// A common image (PNG, GIF, JPEG, BMP, ...) in options.input as two colours, through Qt's image
-// readers. Throws a Refusal.
-Artwork readImage(const ConvertOptions& options);
+#include <cstdint>
+#include <vector>
+
+// The common image (PNG, GIF, JPEG, BMP, ...) of options.input, in `bytes`, as two colours,
+// through Qt's image readers. Throws a Refusal.
+Artwork readImage(const std::vector<std::uint8_t>& bytes, const ConvertOptions& options);

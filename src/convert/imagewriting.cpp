@@ -140,10 +140,6 @@ std::vector<std::uint8_t> pngFile(const Artwork& artwork, const ConvertOptions& 
 }
 
 std::vector<std::uint8_t> gifFile(const Artwork& artwork, const ConvertOptions& options) {
-    if (options.allFrames || options.frame != 1) {
-        throw Refusal(options.output + ": a GIF takes every frame; --frame and --all-frames are "
-                                       "for PNG");
-    }
     std::vector<std::uint8_t> out;
     int error = 0;
     std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&out, appendToVector, &error));
@@ -181,9 +177,5 @@ std::vector<std::uint8_t> gifFile(const Artwork& artwork, const ConvertOptions& 
 }
 
 std::vector<std::uint8_t> bmpFile(const Artwork& artwork, const ConvertOptions& options) {
-    if (options.allFrames || options.scale != 1) {
-        throw Refusal(options.output + ": a BMP keeps one frame at its true size, as the editor "
-                                       "imports it; --scale and --all-frames are for PNG");
-    }
     return encodeBmp(artwork, chosenFrame(artwork, options));
 }

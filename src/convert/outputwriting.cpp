@@ -5,6 +5,7 @@
 #include "imagewriting.h"
 #include "messagewriting.h"
 #include "refusal.h"
+#include "standingstill.h"
 
 namespace {
 
@@ -37,27 +38,21 @@ MessageForm messageForm(const ConvertOptions& options) {
 
 std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptions& options) {
     const std::string& path = options.output;
-    const FileKind kind = fileKindOf(path);
-    if (options.jsonLines && kind != FileKind::Messages && kind != FileKind::MessageJson) {
-        throw Refusal(path + ": --json writes messages, into a .jsonl or .pdu file");
-    }
-    switch (kind) {
+    switch (outputKindOf(options)) {
     case FileKind::Picture:
         return mosaikonFile(artwork, path, false);
     case FileKind::Animation:
         return mosaikonFile(artwork, path, true);
     case FileKind::Messages:
-        return messageFile(artwork, options, messageForm(options));
+        return messageFile(asItStands(artwork, options.input, "the messages carry"), options,
+                           messageForm(options));
     case FileKind::MessageJson:
-        if (options.udhLines || options.atCommands) {
-            throw Refusal(path + ": a .jsonl file holds the --json form; --udh and --at write " +
-                          "into a .pdu file");
-        }
-        return messageFile(artwork, options, MessageForm::JsonLines);
+        return messageFile(asItStands(artwork, options.input, "the messages carry"), options,
+                           MessageForm::JsonLines);
     case FileKind::Png:
         return pngFile(artwork, options);
     case FileKind::Gif:
-        return gifFile(artwork, options);
+        return gifFile(asItStands(artwork, options.input, "the GIF holds"), options);
     case FileKind::Bmp:
         return bmpFile(artwork, options);
     case FileKind::SmsBackup:

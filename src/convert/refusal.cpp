@@ -1,8 +1,13 @@
 #include "refusal.h"
 
-#include <cstdio>
+#include "toolstatus.h"
 
 namespace {
+
+std::function<void(const std::string&)>& remarkSink() {
+    static std::function<void(const std::string&)> sink;
+    return sink;
+}
 
 std::string remarkProgram = "mosaikon-convert";
 
@@ -13,5 +18,13 @@ void setRemarkProgram(const std::string& name) {
 }
 
 void remark(const std::string& text) {
-    std::fprintf(stderr, "%s: %s\n", remarkProgram.c_str(), text.c_str());
+    if (remarkSink()) {
+        remarkSink()(text);
+        return;
+    }
+    sayOnStderr(remarkProgram.c_str(), text);
+}
+
+void sendRemarksTo(std::function<void(const std::string&)> sink) {
+    remarkSink() = std::move(sink);
 }

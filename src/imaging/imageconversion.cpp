@@ -1,5 +1,7 @@
 #include "imageconversion.h"
 
+#include "toolkitlines.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -90,11 +93,8 @@ std::variant<CellsSize, std::string> cellsFor(QSize size, const ImageRequest& re
     return CellsSize{width, height};
 }
 
-} // namespace
-
-std::variant<ConvertedImage, std::string> convertImage(const QByteArray& bytes,
-                                                       const ImageRequest& request) {
-    QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
+std::variant<ConvertedImage, std::string> decodedTwoColour(const QByteArray& bytes,
+                                                           const ImageRequest& request) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -164,6 +164,24 @@ std::variant<ConvertedImage, std::string> convertImage(const QByteArray& bytes,
         artwork.zZ = delayUnits(firstDelay, format == "gif");
     }
     return ConvertedImage{std::move(artwork), framesInFile};
+}
+
+} // namespace
+
+std::variant<ConvertedImage, std::string> convertImage(const QByteArray& bytes,
+                                                       const ImageRequest& request) {
+    static std::once_flag limited;
+    std::call_once(limited, [] { QImageReader::setAllocationLimit(kAllocationLimitMegabytes); });
+    const ToolkitLines toolkit;
+    auto converted = decodedTwoColour(bytes, request);
+    const auto* reason = std::get_if<std::string>(&converted);
+    // A picture decoded with a warning is damaged, however whole it looks: a truncated JPEG
+    // decodes grey below the cut. A failed decode takes the library's words, which say more.
+    const bool undecoded = reason != nullptr && reason->rfind("cannot be decoded", 0) == 0;
+    if (!toolkit.lines().empty() && (reason == nullptr || undecoded)) {
+        return "cannot be decoded: " + toolkit.lines().front();
+    }
+    return converted;
 }
 
 bool hasImageEnding(const QString& path) {

@@ -4,44 +4,31 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
 
-// The size of the regular file open as `descriptor`; nothing for anything else.
-std::optional<std::size_t> regularFileSize(int descriptor) {
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(status.st_size);
+ReadFailure systemFailure() {
+    return {std::strerror(errno)};
 }
 
-} // namespace
-
-std::optional<std::vector<std::uint8_t>> readFileStart(const std::string& path, std::size_t limit) {
-    // Opening without blocking returns at once even for a FIFO without a writer; what was opened
-    // is then checked, not the name, which may have been replaced since the dialog saw it.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    const auto size = file.get() < 0 ? std::nullopt : regularFileSize(file.get());
-    if (!size) {
-        return std::nullopt;
-    }
-    // The buffer starts at the size the file has now, one byte more to see its end, and grows
-    // only if the file does while it is read: a large limit costs nothing for a small file.
-    std::vector<std::uint8_t> bytes(std::min(limit, *size + 1));
+// Reads until the end or `limit`, into a buffer that starts at `expected` bytes and grows only
+// if more come: a large limit costs nothing for a small file.
+ReadResult readUpTo(int descriptor, std::size_t limit, std::size_t expected) {
+    std::vector<std::uint8_t> bytes(std::min(limit, std::max<std::size_t>(expected, 1)));
     std::size_t length = 0;
     while (length < limit) {
         if (length == bytes.size()) {
             bytes.resize(std::min(limit, 2 * bytes.size()));
         }
-        const ssize_t count = ::read(file.get(), bytes.data() + length, bytes.size() - length);
+        const ssize_t count = ::read(descriptor, bytes.data() + length, bytes.size() - length);
         if (count < 0 && errno == EINTR) {
             continue;
         }
         if (count < 0) {
-            return std::nullopt;
+            return systemFailure();
         }
         if (count == 0) {
             break;
@@ -50,4 +37,38 @@ std::optional<std::vector<std::uint8_t>> readFileStart(const std::string& path, 
     }
     bytes.resize(length);
     return bytes;
+}
+
+} // namespace
+
+ReadResult readRegularFileStart(const std::string& path, std::size_t limit) {
+    // Opening without blocking returns at once even for a FIFO without a writer; what was opened
+    // is then checked, not the name, which may have been replaced since the dialog saw it.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+        return systemFailure();
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return ReadFailure{std::strerror(EISDIR)};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return ReadFailure{"not a regular file"};
+    }
+    // One byte more than the file has now, to see its end.
+    return readUpTo(file.get(), limit, static_cast<std::size_t>(status.st_size) + 1);
+}
+
+std::optional<std::vector<std::uint8_t>> readFileStart(const std::string& path, std::size_t limit) {
+    auto result = readRegularFileStart(path, limit);
+    auto* bytes = std::get_if<std::vector<std::uint8_t>>(&result);
+    if (bytes == nullptr) {
+        return std::nullopt;
+    }
+    return std::move(*bytes);
+}
+
+ReadResult readStreamStart(int descriptor, std::size_t limit) {
+    constexpr std::size_t kFirstBuffer = 64 * 1024;
+    return readUpTo(descriptor, limit, kFirstBuffer);
 }

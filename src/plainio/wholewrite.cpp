@@ -150,15 +150,26 @@ WriteOutcome replaceRegular(const std::string& path, const std::vector<std::uint
     return {true, {}};
 }
 
-} // namespace
-
-WriteOutcome writeWholeOrNothing(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                                 Durability durability, LockedFolder lockedFolder) {
-    // A size limit and a reader that went away become write errors, not the end of the process.
+// A size limit and a reader that went away become write errors, not the end of the process.
+void makeFailuresErrors() {
     static const bool failuresAreErrors =
         std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && std::signal(SIGPIPE, SIG_IGN) != SIG_ERR;
     static_cast<void>(failuresAreErrors);
+}
 
+} // namespace
+
+WriteOutcome writeToDescriptor(int descriptor, const std::vector<std::uint8_t>& bytes) {
+    makeFailuresErrors();
+    if (!writeAll(descriptor, bytes)) {
+        return failure();
+    }
+    return {true, {}};
+}
+
+WriteOutcome writeWholeOrNothing(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                                 Durability durability, LockedFolder lockedFolder) {
+    makeFailuresErrors();
     struct stat status {};
     if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
         return writeInPlace(path, bytes, durability);

@@ -32,3 +32,7 @@ enum class LockedFolder { Refuse, WriteInPlace };
 // of the process: the first call ignores SIGXFSZ and SIGPIPE for the rest of the process.
 WriteOutcome writeWholeOrNothing(const std::string& path, const std::vector<std::uint8_t>& bytes,
                                  Durability durability, LockedFolder lockedFolder);
+
+// Writes every byte to an open descriptor (standard output, a pipe), as far as the system takes
+// them; a reader that went away is an error ("Broken pipe"), as above.
+WriteOutcome writeToDescriptor(int descriptor, const std::vector<std::uint8_t>& bytes);

@@ -1,4 +1,5 @@
 #include "convertoptions.h"
+#include "manyfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -56,13 +57,78 @@ TEST(ConvertOptions, EachWrongValueIsNamedWithWhatTheOptionTakes) {
         {{"-x=1"}, "unknown option -x"},
         {{"--udh", "--json", "a", "b"},
          "--udh, --at and --json are forms of the output; choose one"},
-        {{"a"}, "an INPUT and an OUTPUT file are needed"},
-        {{"--info", "a", "b"}, "one INPUT file is needed"},
+        {{"a"}, "an INPUT and an OUTPUT are needed"},
+        {{"a", "b", "c"},
+         "too many files: INPUT and OUTPUT, not 3; --to KIND converts many INPUTs"},
+        {{"--info", "a", "b"}, "too many files: --info takes one INPUT, not 2"},
+        {{"a.ems", "-"}, "- as OUTPUT needs --to KIND"},
+        {{"-", "b.png"}, "- as INPUT needs --from KIND"},
+        {{"--to", "png", "a.ems", "-", "b.ems"},
+         "- among many INPUTs has no name to write to; give it alone, or as \"INPUT -\""},
+        {{"--output-dir", "d", "a.ems", "b.png"}, "--output-dir is for --to with INPUTs alone"},
+        {{"--to", "jpg", "a.ems"},
+         "--to takes ems, ema, pdu, smsbackup, jsonl, png, gif or bmp, not \"jpg\""},
         {{"--help", "a"}, "(none)"},
-        {{"--size", "1x1", "--text", "-", "--", "-a", "-b"}, "(none)"},
+        {{"-V"}, "(none)"},
+        {{"--size", "1x1", "--text", "-", "--", "-a", "-b.pdu"}, "(none)"},
+        {{"--from", "ems", "--to", "png", "-", "-"}, "(none)"},
+        {{"--to", "gif", "--scale", "3", "--output-dir", "d", "a.ema", "b.ems"}, "(none)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(problemWith(c.arguments), c.problem) << c.arguments.front();
+    }
+}
+
+TEST(ConvertOptions, OptionsThatDoNotApplyAreRefusedAlike) {
+    const struct {
+        std::vector<const char*> arguments;
+        const char* problem;
+    } cases[] = {
+        {{"--frame", "2", "--all-frames", "a.ema", "b.png"},
+         "--frame and --all-frames both choose the frames shown; choose one"},
+        {{"--fit", "--size", "9x9", "a.png", "b.ems"},
+         "--fit and --size both set the size; "
+         "choose one"},
+        {{"--text", "x", "a.ems", "b.png"},
+         "--text is for a .pdu or .jsonl output or --info, not .png"},
+        {{"--json", "a.ems", "b.png"}, "--json is for a .pdu or .jsonl output or --info, not .png"},
+        {{"--at", "a.ems", "b.jsonl"}, "--at is for a .pdu output or --info, not .jsonl"},
+
+        {{"--scale", "2", "a.ems", "b.pdu"}, "--scale is for a PNG or GIF output, not .pdu"},
+        {{"--scale", "2", "a.ems", "b.BMP"}, "--scale is for a PNG or GIF output, not .bmp"},
+        {{"--frame", "2", "a.ema", "b.gif"}, "--frame is for a PNG or BMP output, not .gif"},
+        {{"--all-frames", "--to", "bmp", "a.ema"}, "--all-frames is for a PNG output, not .bmp"},
+        {{"--nokia", "--to", "png", "a.ems", "b.ems"},
+         "--nokia is for a .pdu or .jsonl output or --info, not .png"},
+        {{"--info", "--scale", "2", "a.ems"}, "--scale is for a PNG or GIF output, not --info"},
+        {{"--info", "--to", "png", "a.ems"}, "--to does not apply to --info"},
+        {{"--list", "--text", "x", "a.pdu"}, "--text does not apply to --list"},
+        {{"--dither", "a.pdu", "b.png"}, "--dither is for a common image as INPUT, not .pdu"},
+        {{"--from", "ema", "--threshold", "9", "-", "b.png"},
+         "--threshold is for a common image as INPUT, not .ema"},
+        {{"--info", "--text", "x", "--nokia", "--dither", "a.jpg"}, "(none)"},
+        {{"--frame", "2", "--scale", "3", "a.ema", "b.png"}, "(none)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(problemWith(c.arguments), c.problem) << c.arguments.front();
+    }
+}
+
+TEST(ManyFiles, EachOutputTakesItsInputsNameWithTheNewEnding) {
+    const struct {
+        const char* input;
+        FileKind kind;
+        const char* folder;
+        const char* output;
+    } cases[] = {
+        {"photos/a.jpg", FileKind::Picture, "", "photos/a.ems"},
+        {"a.b/c", FileKind::Png, "", "a.b/c.png"},
+        {"x/.hidden", FileKind::Gif, "out/", "out/.hidden.gif"},
+        {"x/y.tar.gz", FileKind::Bmp, "d", "d/y.tar.bmp"},
+        {"/abs/p.EMS", FileKind::Messages, "", "/abs/p.pdu"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(outputNameFor(c.input, c.kind, c.folder), c.output) << c.input;
     }
 }
 

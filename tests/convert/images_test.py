@@ -116,7 +116,7 @@ class Images(unittest.TestCase):
         self.refused(["--frame", "4", "a.ema", "old.png"], ["a.ema", "3 frames"])
 
     def test_gif_has_every_frame_its_delay_and_loops_for_ever(self):
-        cases = [(0, 20, True), (1, 20, True), (2, 20, False), (8, 100, False), (9, 110, False),
+        cases = [(1, 20, True), (2, 20, False), (8, 100, False), (9, 110, False),
                  (255, 3060, False)]  # zZ, milliseconds Pillow reads, a remark
         for delay, milliseconds, remarked in cases:
             self.write("a.ema", animation_bytes(12, 9, 3, delay))
@@ -129,10 +129,16 @@ class Images(unittest.TestCase):
                     self.assertEqual(gif.info["duration"], milliseconds, f"zZ {delay}")
                     self.assertEqual(dark_cells(gif), {(x, y) for y in range(9)
                                                        for x in range(12) if cell_set(frame, x, y)})
-        self.write("p.ems", bytes([2, 8, 1, 0x81]))
-        self.converted("p.ems", "p.gif")
-        with Image.open(self.path("p.gif")) as gif:
-            self.assertEqual(gif.n_frames, 1)
+        # A picture, and an animation of delay 0, which stands still: frame 1 alone.
+        self.write("p.ems", bytes([2, 12, 9]) + animation_bytes(12, 9, 1, 0)[5:])
+        self.write("still.ema", animation_bytes(12, 9, 3, 0))
+        for name in ["p.ems", "still.ema"]:
+            stderr = self.converted(name, "p.gif")
+            self.assertEqual("stands still" in stderr, name == "still.ema", stderr)
+            with Image.open(self.path("p.gif")) as gif:
+                self.assertEqual((gif.n_frames, dark_cells(gif)),
+                                 (1, {(x, y) for y in range(9) for x in range(12)
+                                      if cell_set(0, x, y)}), name)
 
     def test_shades_cut_by_threshold_invert_and_transparency(self):
         shades = [(0, 255), (127, 255), (128, 255), (200, 255), (255, 255), (0, 0), (255, 100)]
@@ -191,6 +197,23 @@ class Images(unittest.TestCase):
                                                     else "60000 x 60000", "16 megapixels"])
         self.write("junk.jpg", b"\xff\xd8\xff\xe0 no more")
         self.refused(["junk.jpg", "j.ems"], ["junk.jpg"])
+
+    def test_damaged_images_are_refused_in_one_line_of_our_own(self):
+        photo = Image.radial_gradient("L").resize((800, 600)).convert("RGB")
+        photo.save(self.path("whole.jpg"), quality=90)
+        photo.save(self.path("whole.png"))
+        jpeg, png = self.read("whole.jpg"), bytearray(self.read("whole.png"))
+        png[300:340] = bytes(40)  # inside the compressed rows
+        self.write("cut.jpg", jpeg[:len(jpeg) // 3])
+        self.write("bad.png", bytes(png))
+        self.write("cut.png", bytes(png[:len(png) // 2]))
+        for name in ["cut.jpg", "bad.png", "cut.png"]:
+            result = self.run_convert("--fit", name, "out.ems")
+            self.assertEqual(result.returncode, 1, name)
+            self.assertFalse(os.path.exists(self.path("out.ems")), name)
+            self.assertRegex(result.stderr, rf"\Amosaikon-convert: \S*{name}: cannot be decoded: "
+                             r"\S[^\n]*\n\Z")
+        self.converted("--fit", "whole.jpg", "out.ems")
 
     def test_animated_gif_and_webp_frames_delay_and_first_sixteen(self):
         frames = []
