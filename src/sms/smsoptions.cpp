@@ -76,8 +76,8 @@ OptionTable optionTable(SmsOptions& o) {
         {"delete", '\0', "", "receive: deletes the parts read once OUTPUT is written",
          setsFlag(o.deleteParts)},
         {"quiet", '\0', "", "no line for each message sent", setsFlag(o.quiet)},
-        {"help", 'h', "", "prints this help", mode(Mode::Help)},
-        {"version", 'V', "", "prints the version", mode(Mode::Version)},
+        helpOption(mode(Mode::Help)),
+        versionOption(mode(Mode::Version)),
     };
     table.insert(table.end(), own.begin(), own.end());
     return table;
