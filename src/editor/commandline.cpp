@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <cstdio>
@@ -10,6 +11,15 @@ namespace {
 
 // The exit status for a command line the program does not understand.
 constexpr int kUsageError = 2;
+
+// The name messages start with, as the program is called.
+constexpr char kCalledAs[] = "mosaikon";
+
+QCommandLineOption versionOption() {
+    // -V as the other programs take it; Qt's -v stays as well.
+    return QCommandLineOption({QStringLiteral("V"), QStringLiteral("v"), QStringLiteral("version")},
+                              QStringLiteral("Displays version information."));
+}
 
 // Qt's options for every graphical program, as QGuiApplication, QApplication and the X11
 // platform take them out of the arguments, each with one or two dashes.
@@ -38,7 +48,7 @@ void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Editor for the small monochrome pictures and animations of EMS messages."));
     parser.addHelpOption();
-    parser.addVersionOption();
+    parser.addOption(versionOption());
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("An .ems picture or .ema animation to open, a two-colour .bmp file to "
@@ -85,15 +95,30 @@ CommandLine readCommandLine(const QStringList& arguments) {
     return result;
 }
 
+// What is wrong with the arguments, said as the other programs say it: "unknown option --x".
+QString problemWith(const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty()) {
+        return parser.errorText();
+    }
+    const QString& name = unknown.first();
+    return QStringLiteral("unknown option ") + (name.size() == 1 ? "-" : "--") + name;
+}
+
 int printCommandLineText(const QStringList& arguments) {
     QCommandLineParser parser;
     describeCommandLine(parser);
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
+        std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", kCalledAs,
+                     qPrintable(problemWith(parser)), kCalledAs);
         return kUsageError;
     }
-    // Prints the help or the version and ends the program.
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return EXIT_SUCCESS;
+    }
+    // Prints the help and ends the program.
     parser.process(arguments);
     return EXIT_SUCCESS;
 }

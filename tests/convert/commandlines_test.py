@@ -59,7 +59,8 @@ ROWS = [
     (T, ["-s", "9", "p.ems", "-"], None, 0, "", "-"),
     (E, ["--help"], None, 0, "Usage: ", None),
     (E, ["--version"], None, 0, "Mosaikon 1.", None),
-    (E, ["--bogus"], None, 2, None, None),
+    (E, ["-V"], None, 0, "Mosaikon 1.", None),
+    (E, ["--bogus"], None, 2, "{}: unknown option --bogus", None),
 ]
 
 

@@ -64,8 +64,8 @@ class CommandLine(MosaikonTestCase):
         cases = [
             (["--version"], 0, "Mosaikon 1.3\n"),
             (["-style", "fusion", "-reverse", "--help"], 0, "Usage:"),
-            (["--no-such-option"], 2, "Usage:"),
-            (["-platform", "xcb", "--colour", "x.ems"], 2, "Usage:"),
+            (["--no-such-option"], 2, "mosaikon: unknown option --no-such-option\n"),
+            (["-platform", "xcb", "--colour", "x.ems"], 2, "mosaikon: unknown option --colour\n"),
         ]
         for arguments, status, text in cases:
             with self.subTest(arguments=arguments):
@@ -78,7 +78,7 @@ class CommandLine(MosaikonTestCase):
                                  env=self.server.environment(), capture_output=True, text=True,
                                  timeout=10)
         self.assertEqual(unknown.returncode, 2)
-        self.assertIn("Usage:", unknown.stderr)
+        self.assertIn("Try 'mosaikon --help'.", unknown.stderr)
         self.assertEqual(self.server.visible_windows(), [])
 
     def test_no_display_is_one_line_and_a_failure(self):
