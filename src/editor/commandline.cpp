@@ -1,16 +1,14 @@
 #include "commandline.h"
 
+#include "toolstatus.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QUrl>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-// The exit status for a command line the program does not understand.
-constexpr int kUsageError = 2;
 
 // The name messages start with, as the program is called.
 constexpr char kCalledAs[] = "mosaikon";
@@ -109,16 +107,14 @@ int printCommandLineText(const QStringList& arguments) {
     QCommandLineParser parser;
     describeCommandLine(parser);
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", kCalledAs,
-                     qPrintable(problemWith(parser)), kCalledAs);
-        return kUsageError;
+        return wrongCommandLine(kCalledAs, problemWith(parser).toStdString());
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
-        return EXIT_SUCCESS;
+        return kExitDone;
     }
     // Prints the help and ends the program.
     parser.process(arguments);
-    return EXIT_SUCCESS;
+    return kExitDone;
 }
