@@ -96,6 +96,10 @@ std::optional<std::string> checkSend(SmsOptions& options, const std::vector<std:
     if (names.size() != 2) {
         return "send needs one INPUT file";
     }
+    // Standard input has no name to tell what it holds, and a Mosaikon picture no magic number.
+    if (names[1] == "-") {
+        return "send reads INPUT from a named file, not from standard input (-)";
+    }
     options.messages.input = names[1];
     return std::nullopt;
 }
@@ -113,6 +117,9 @@ std::optional<std::string> checkReceive(SmsOptions& options,
         return options.list ? "receive --list takes no OUTPUT" : "receive needs one OUTPUT file";
     }
     if (!options.list) {
+        if (names[1] == "-") {
+            return "receive writes OUTPUT to a named file, not to standard output (-)";
+        }
         options.output = names[1];
     }
     return std::nullopt;
