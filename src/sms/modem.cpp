@@ -16,8 +16,10 @@ constexpr int kAttentionTryMs = 1000;
 } // namespace
 
 Modem::Modem(const ModemSettings& settings)
-    : settings_(settings), port_(settings.device, settings.baud),
-      lock_(settings.device, port_.descriptor()), channel_(port_) {
+    : settings_(settings), port_(settings.device), lock_(settings.device, port_.descriptor()),
+      channel_(port_) {
+    // Only once the port is ours: a port another program holds keeps its speed and its input.
+    port_.setRaw(settings.baud);
     awaitAttention();
     require("ATE0", "turn its echo off");
     // Errors by number where the modem can; one that cannot still says ERROR.

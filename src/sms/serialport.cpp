@@ -38,17 +38,23 @@ std::string systemReason() {
 
 } // namespace
 
-SerialPort::SerialPort(const std::string& device, int baud) : device_(device) {
+SerialPort::SerialPort(const std::string& device) : device_(device) {
     // Non-blocking, so that a port whose carrier line is down still opens; reads wait in poll().
     fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         throw Refusal(device + ": cannot be opened: " + systemReason());
     }
-    termios settings{};
-    if (::tcgetattr(fd_, &settings) != 0) {
+    if (::isatty(fd_) == 0) {
         const std::string reason = systemReason();
         ::close(fd_);
         throw Refusal(device + ": is no serial port: " + reason);
+    }
+}
+
+void SerialPort::setRaw(int baud) {
+    termios settings{};
+    if (::tcgetattr(fd_, &settings) != 0) {
+        throw Refusal(device_ + ": is no serial port: " + systemReason());
     }
     ::cfmakeraw(&settings);
     settings.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS);
@@ -59,9 +65,8 @@ SerialPort::SerialPort(const std::string& device, int baud) : device_(device) {
     ::cfsetispeed(&settings, speedOf(baud));
     ::cfsetospeed(&settings, speedOf(baud));
     if (::tcsetattr(fd_, TCSANOW, &settings) != 0) {
-        const std::string reason = systemReason();
-        ::close(fd_);
-        throw Refusal(device + ": cannot be set to " + std::to_string(baud) + " baud: " + reason);
+        throw Refusal(device_ + ": cannot be set to " + std::to_string(baud) +
+                      " baud: " + systemReason());
     }
     ::tcflush(fd_, TCIOFLUSH);
 }

@@ -2,17 +2,21 @@
 
 #include <string>
 
-// A serial port set to raw 8N1 at a given speed, without flow control and without becoming the
-// program's controlling terminal. Closed when the object goes.
+// A serial port, opened without becoming the program's controlling terminal and left as it is
+// until setRaw(). Closed when the object goes.
 class SerialPort {
 public:
-    // Throws a Refusal naming the device when it cannot be opened or set.
-    SerialPort(const std::string& device, int baud);
+    // Throws a Refusal naming the device when it cannot be opened or is no terminal.
+    explicit SerialPort(const std::string& device);
     ~SerialPort();
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
     int descriptor() const { return fd_; }
+
+    // Raw 8N1 at `baud`, without flow control, and whatever was waiting thrown away. Throws a
+    // Refusal naming the device when the port refuses it.
+    void setRaw(int baud);
 
     // Throws a Refusal when the port takes not all of it.
     void write(const std::string& bytes);

@@ -262,8 +262,9 @@ class ModemDialogue(unittest.TestCase):
         self.assertEqual(sorted(modem.stored), [2, 4, 5, 6, 7, 8, 9])
 
     def test_port_held(self):
-        """A port another program holds is left alone, and the holder named: ModemManager with
-        the port open, a program with a flock() on it, one whose pid is in the lock file."""
+        """A port another program holds is left alone, its settings too, and the holder named:
+        ModemManager with the port open, a program with a flock() on it, one whose pid is in the
+        lock file."""
         manager = os.path.join(self.folder, "ModemManager")
         shutil.copy("/bin/sleep", manager)
         lock_folder = os.access("/run/lock", os.W_OK)
@@ -283,6 +284,7 @@ class ModemDialogue(unittest.TestCase):
                 self.addCleanup(holder.wait)
                 self.addCleanup(holder.kill)
                 time.sleep(0.3)  # for flock to take the port
+                held_settings = termios.tcgetattr(modem.slave)
                 if command[0] == "sleep":
                     with open(lock, "w") as out:
                         out.write("%10d\n" % holder.pid)
@@ -294,6 +296,7 @@ class ModemDialogue(unittest.TestCase):
                     f"mosaikon-sms: {modem.device}: " + said.format(pid=holder.pid)),
                     result.stderr)
                 self.assertEqual(modem.commands, [])
+                self.assertEqual(termios.tcgetattr(modem.slave), held_settings)
 
     def test_wrong_command_lines(self):
         """Status 2 and one line that says what is wrong, before any port is opened."""
