@@ -7,7 +7,6 @@
 #include "outputwriting.h"
 #include "refusal.h"
 #include "samefile.h"
-#include "standingstill.h"
 #include "wholewrite.h"
 
 #include <unistd.h>
@@ -28,8 +27,7 @@ void convertFile(const ConvertOptions& options) {
 }
 
 std::string messagesNeeded(const ConvertOptions& options) {
-    return describeMessages(asItStands(readInput(options), options.input, "the messages carry"),
-                            options);
+    return describeMessages(readInput(options), options);
 }
 
 std::string listingContents(const ConvertOptions& options) {

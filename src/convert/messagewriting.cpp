@@ -6,6 +6,7 @@
 #include "nokiasmart.h"
 #include "refusal.h"
 #include "smssubmit.h"
+#include "standingstill.h"
 #include "utf8.h"
 
 #include <algorithm>
@@ -149,7 +150,8 @@ std::string describeNokia(const Artwork& artwork, const ConvertOptions& options)
 
 } // namespace
 
-std::vector<ShortMessage> shortMessages(const Artwork& artwork, const ConvertOptions& options) {
+std::vector<ShortMessage> shortMessages(const Artwork& given, const ConvertOptions& options) {
+    const Artwork artwork = asItStands(given, options.input, "the messages carry");
     if (options.nokia) {
         return nokiaMessages(artwork, options);
     }
@@ -204,7 +206,8 @@ std::vector<std::uint8_t> messageFile(const Artwork& artwork, const ConvertOptio
     return std::vector<std::uint8_t>(lines.begin(), lines.end());
 }
 
-std::string describeMessages(const Artwork& artwork, const ConvertOptions& options) {
+std::string describeMessages(const Artwork& given, const ConvertOptions& options) {
+    const Artwork artwork = asItStands(given, options.input, "the messages carry");
     std::string kind = artwork.kind == ArtworkKind::Animation
                            ? "animation " + sizeOf(artwork) + ", " +
                                  std::to_string(artwork.frames.size()) + " frames"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-// The short messages for the artwork in sending order, EMS or Nokia as the options say.
-// Throws a Refusal.
+// The short messages for the artwork in sending order, EMS or Nokia as the options say; an
+// animation of delay 0 goes as its frame 1, with a remark. Throws a Refusal.
 std::vector<ShortMessage> shortMessages(const Artwork& artwork, const ConvertOptions& options);
 
 // The forms a message file takes, one line a message (two for AT commands).

@@ -44,11 +44,9 @@ std::vector<std::uint8_t> outputBytes(const Artwork& artwork, const ConvertOptio
     case FileKind::Animation:
         return mosaikonFile(artwork, path, true);
     case FileKind::Messages:
-        return messageFile(asItStands(artwork, options.input, "the messages carry"), options,
-                           messageForm(options));
+        return messageFile(artwork, options, messageForm(options));
     case FileKind::MessageJson:
-        return messageFile(asItStands(artwork, options.input, "the messages carry"), options,
-                           MessageForm::JsonLines);
+        return messageFile(artwork, options, MessageForm::JsonLines);
     case FileKind::Png:
         return pngFile(artwork, options);
     case FileKind::Gif:

@@ -164,6 +164,10 @@ class ModemDialogue(unittest.TestCase):
         self.large = picture_file(self.folder, 128, 96)
         self.strips = picture_file(self.folder, 72, 28)
         self.small = picture_file(self.folder, 16, 16)
+        # An animation of delay 0 stands still: the converter writes its frame 1 alone.
+        self.still = os.path.join(self.folder, "still.ema")
+        with open(self.still, "wb") as out:
+            out.write(bytes([6, 16, 16, 2, 0]) + random.randbytes(64))
 
     def pdus(self, picture, *options):
         """The converter's TPDUs for the picture, one a line, as the .pdu form writes them."""
@@ -192,6 +196,7 @@ class ModemDialogue(unittest.TestCase):
             ("slow to wake", {"asleep": 1}, send + ["--baud", "9600"], self.small, 0,
              [sent.format(1, 1, 41)], 1),
             ("quiet", {"unsolicited": "^RSSI: 12"}, send + ["--quiet"], self.strips, 0, [], 3),
+            ("an animation standing still", {}, send, self.still, 0, [sent.format(1, 1, 41)], 1),
             ("PIN given", {"pin": "1234"}, send + ["--pin", "1234"], self.small, 0,
              [sent.format(1, 1, 41)], 1),
             ("PIN not given", {"pin": "1234"}, send, self.small, 1,
