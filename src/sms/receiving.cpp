@@ -17,6 +17,7 @@ const char kListEverything[] = "AT+CMGL=4";
 
 void writeOutput(const Artwork& artwork, const SmsOptions& options) {
     ConvertOptions written = options.messages;
+    written.input = options.modem; // where the picture came from, for the messages
     written.output = options.output;
     const auto bytes = outputBytes(artwork, written);
     const WriteOutcome outcome =

@@ -262,6 +262,13 @@ class ModemDialogue(unittest.TestCase):
         self.assertIn("received.ems: cannot be written", result.stderr)
         self.assertEqual(sorted(modem.stored), [2, 4, 5, 6, 7, 8, 9])
 
+        # A refusal of the output names the modem the picture came from.
+        modem, result = self.run_against(script, receive + ["--network", "262 01", "--modem"],
+                                         os.path.join(self.folder, "received.pdu"))
+        self.assertEqual(result.returncode, 1)
+        self.assertTrue(result.stderr.startswith(f"mosaikon-sms: {modem.device}: --network"),
+                        result.stderr)
+
         modem, result = self.run_against(script, receive + ["--list", "--modem"])
         self.assertEqual((result.returncode, result.stdout), (0, named.stdout))
         self.assertEqual(sorted(modem.stored), [2, 4, 5, 6, 7, 8, 9])
