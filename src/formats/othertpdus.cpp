@@ -1,12 +1,13 @@
 #include "othertpdus.h"
 
+#include "smstext.h"
+
 namespace {
 
 constexpr std::uint8_t kTypeMask = 0x03;
 constexpr std::uint8_t kSubmitReport = 0x01;
 constexpr std::uint8_t kStatusReportOrCommand = 0x02;
 constexpr std::size_t kTimeStampOctets = 7;
-constexpr std::uint8_t kSeptetsCoding = 0x0C; // TP-DCS bits 3-2 of 0: TP-UDL counts septets
 
 // Reads forward through the fields; any read past the end leaves it failed.
 struct Fields {
@@ -44,7 +45,7 @@ bool parametersEndIt(Fields fields, std::uint8_t indicator) {
     const std::uint8_t coding = (indicator & 0x02) != 0 ? fields.next() : 0;
     if ((indicator & 0x04) != 0) {
         const std::size_t length = fields.next();
-        const bool septets = (coding & kSeptetsCoding) == 0;
+        const bool septets = dataCodingOf(coding) == DataCoding::Gsm7;
         fields.skip(septets ? (length * 7 + 7) / 8 : length);
     }
     return fields.endsHere();

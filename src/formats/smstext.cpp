@@ -57,3 +57,25 @@ std::string gsm7TextToUtf8(const std::vector<std::uint8_t>& septets,
                            const std::vector<std::uint8_t>& header) {
     return fromGsm7(septets, gsm7Alphabet(languagesIn(header)));
 }
+
+DataCoding dataCodingOf(std::uint8_t dcs) {
+    switch (dcs >> 4) {
+    case 0x0:
+    case 0x1:
+    case 0x2:
+    case 0x3:
+    case 0x4:
+    case 0x5:
+    case 0x6:
+    case 0x7: {
+        const int bits = (dcs >> 2) & 0x03;
+        return bits == 1 ? DataCoding::EightBit : bits == 2 ? DataCoding::Ucs2 : DataCoding::Gsm7;
+    }
+    case 0xE:
+        return DataCoding::Ucs2;
+    case 0xF:
+        return (dcs & 0x04) != 0 ? DataCoding::EightBit : DataCoding::Gsm7;
+    default:
+        return DataCoding::Gsm7;
+    }
+}

@@ -15,6 +15,10 @@ struct SmsText {
     std::vector<std::vector<std::uint8_t>> characters;
 };
 
+// The coding a TP-DCS octet gives the user data (3GPP TS 23.038, 4): its general data coding
+// groups, message waiting groups and data coding/message class group.
+DataCoding dataCodingOf(std::uint8_t dcs);
+
 // The text (Unicode code points, as decodeUtf8 gives them) in the GSM 7-bit default alphabet
 // when that covers every character, otherwise in UTF-16.
 SmsText smsTextOf(const std::u32string& text);

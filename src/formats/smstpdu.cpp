@@ -17,28 +17,6 @@ constexpr std::uint8_t kReservedType = 0x03; // read as a DELIVER, as a phone do
 constexpr std::uint8_t kHeaderIndicator = 0x40;
 constexpr int kTimeStampOctets = 7;
 
-DataCoding codingOf(std::uint8_t dcs) {
-    switch (dcs >> 4) {
-    case 0x0:
-    case 0x1:
-    case 0x2:
-    case 0x3:
-    case 0x4:
-    case 0x5:
-    case 0x6:
-    case 0x7: {
-        const int bits = (dcs >> 2) & 0x03;
-        return bits == 1 ? DataCoding::EightBit : bits == 2 ? DataCoding::Ucs2 : DataCoding::Gsm7;
-    }
-    case 0xE:
-        return DataCoding::Ucs2;
-    case 0xF:
-        return (dcs & 0x04) != 0 ? DataCoding::EightBit : DataCoding::Gsm7;
-    default:
-        return DataCoding::Gsm7;
-    }
-}
-
 struct Reader {
     const std::uint8_t* data;
     std::size_t size;
@@ -81,7 +59,7 @@ std::optional<ReceivedMessage> decodeTpdu(const std::uint8_t* data, std::size_t 
     }
     message.address.assign(in.data + in.at, in.data + in.at + addressOctets);
     in.at += addressOctets + 1; // and TP-PID
-    message.coding = codingOf(in.next());
+    message.coding = dataCodingOf(in.next());
     std::size_t skipped = kTimeStampOctets;
     if (message.submit) {
         const int validityFormat = (first >> 3) & 0x03;

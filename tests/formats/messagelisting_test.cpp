@@ -149,17 +149,22 @@ TEST(MessageListing, PassesOverWhatItCannotReadWithANote) {
 // TPDUs of other types, laid out as TS 23.040 gives them, are named and carry no message; an
 // SMSC part before them changes nothing.
 TEST(MessageListing, NamesTheOtherTpdusWithoutANote) {
-    const MessageListing listing =
-        listingOf(text("06050B919761214365F7622170024444006221700244540000\n"
-                       "010062217002444400\n"
-                       "01C00062217002444400\n"
-                       "07919761000000F002050001050B919761214365F700\n"));
+    const MessageListing listing = listingOf(
+        text("06050B919761214365F7622170024444006221700244540000\n"
+             "010062217002444400\n"
+             "01C00062217002444400\n"
+             "07919761000000F002050001050B919761214365F700\n"
+             // with 8 septets of 7-bit text under a message waiting coding, and 8
+             // octets of UCS-2 text under its own message waiting coding
+             "06050B919761214365F762217002444400622170024454000006C808D4F29C0E0A9DC9\n"
+             "06050B919761214365F762217002444400622170024454000006E0080054006500730074\n"));
     std::vector<std::string> named;
     for (const ListingNote& other : listing.others) {
         named.push_back(std::to_string(other.line) + " " + other.what);
     }
     EXPECT_EQ(named, (std::vector<std::string>{"1 SMS-STATUS-REPORT", "2 SMS-SUBMIT-REPORT",
-                                               "3 SMS-SUBMIT-REPORT", "4 SMS-COMMAND"}));
+                                               "3 SMS-SUBMIT-REPORT", "4 SMS-COMMAND",
+                                               "5 SMS-STATUS-REPORT", "6 SMS-STATUS-REPORT"}));
     EXPECT_TRUE(listing.messages.empty());
 }
 
