@@ -2,6 +2,7 @@
 
 #include "utf8.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -41,6 +42,13 @@ struct Section {
     std::map<std::string, std::string> values;
     std::map<int, std::string> textLines; // Text00, Text01, ... by number
 };
+
+// The key of text line `number`, as gammu writes it: "Text00".
+std::string textKey(int number) {
+    std::string digits = std::to_string(number);
+    digits.insert(0, kTextKeyDigits - std::min(digits.size(), kTextKeyDigits), '0');
+    return "Text" + digits;
+}
 
 // "TextNN" gives NN, any other key nothing.
 int textLineNumber(const std::string& key) {
@@ -117,7 +125,7 @@ std::variant<MessagePart, std::string> partOf(const Section& section) {
     int expected = 0;
     for (const auto& [numberOfLine, value] : section.textLines) {
         if (numberOfLine != expected++) {
-            return "Text" + std::to_string(expected - 1) + " is missing";
+            return textKey(expected - 1) + " is missing";
         }
         digits += value;
     }
@@ -132,8 +140,11 @@ std::variant<MessagePart, std::string> partOf(const Section& section) {
         part.message.body = std::move(octets);
         return part;
     }
-    const bool ucs2 = coding.rfind("Unicode", 0) == 0;
-    if (!ucs2 && coding.rfind("Default", 0) != 0) {
+    if (coding == "Unicode_Compression" || coding == "Default_Compression") {
+        return "the coding \"" + coding + "\" is compressed text, which is not read";
+    }
+    const bool ucs2 = coding == "Unicode_No_Compression";
+    if (!ucs2 && coding != "Default_No_Compression") {
         return "the coding \"" + coding + "\" is none gammu writes";
     }
     part.message.coding = ucs2 ? DataCoding::Ucs2 : DataCoding::Gsm7;

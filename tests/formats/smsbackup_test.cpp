@@ -32,7 +32,9 @@ TEST(SmsBackup, PassesOverSectionsItCannotReadWithANote) {
         {section(0, "03000501", "", "8bit"), "the user data header runs past its end"},
         {section(0, "", "00zz", "Unicode_No_Compression"), "Text: \"zz\" is not hexadecimal"},
         {section(0, "", "0041", "Klingon"), "the coding \"Klingon\" is none gammu writes"},
-        {"[SMSBackup000]\nText01 = 0041\nCoding = 8bit\n", "Text0 is missing"},
+        {section(0, "", "0041", "Unicode_Compression"),
+         "the coding \"Unicode_Compression\" is compressed text, which is not read"},
+        {"[SMSBackup000]\nText01 = 0041\nCoding = 8bit\n", "Text00 is missing"},
     };
     for (const auto& bad : cases) {
         SCOPED_TRACE(bad.bad);
