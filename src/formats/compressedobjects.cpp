@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::uint8_t kExtendedObjectId = 0x14;
+constexpr auto kExtendedObjectId = static_cast<std::uint8_t>(ElementId::ExtendedObject);
 constexpr std::array<std::size_t, 3> kLengthOctets = {0, 1, 2};
 
 // Where the object at `at` ends when `lengthOctets` stand before its header, or nothing when it

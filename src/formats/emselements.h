@@ -22,6 +22,8 @@ enum class ElementId : std::uint8_t {
     ExtendedObject = 0x14,
     ReusedExtendedObject = 0x15, // reference of an object sent before, position
     CompressionControl = 0x16,
+    NationalSingleShift = 0x24,  // the language whose single shift table 7-bit text uses
+    NationalLockingShift = 0x25, // the language whose locking shift table 7-bit text uses
 };
 
 // Octets of a concatenation element's data: reference, part count, part number.

@@ -6,15 +6,6 @@
 
 namespace {
 
-std::string trimmed(const std::string& line) {
-    const auto first = line.find_first_not_of(" \t\r");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = line.find_last_not_of(" \t\r");
-    return line.substr(first, last - first + 1);
-}
-
 bool startsWithNoCase(const std::string& line, const char* prefix) {
     for (std::size_t i = 0; prefix[i] != '\0'; ++i) {
         if (i >= line.size() || std::toupper(static_cast<unsigned char>(line[i])) !=
@@ -77,19 +68,34 @@ std::variant<std::vector<std::uint8_t>, std::string> hexOctets(const std::string
     return octets;
 }
 
-HexListing readHexListing(const std::vector<std::uint8_t>& text) {
-    HexListing listing;
-    std::optional<int> pendingLength;
-    int lineNumber = 0;
+std::string trimmed(const std::string& line) {
+    const auto first = line.find_first_not_of(" \t\r");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::vector<std::string> trimmedLines(const std::vector<std::uint8_t>& text) {
+    std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = start;
         while (end < text.size() && text[end] != '\n') {
             ++end;
         }
-        ++lineNumber;
-        const std::string line = trimmed(std::string(text.begin() + start, text.begin() + end));
+        lines.push_back(trimmed(std::string(text.begin() + start, text.begin() + end)));
         start = end + 1;
+    }
+    return lines;
+}
+
+HexListing readHexListing(const std::vector<std::uint8_t>& text) {
+    HexListing listing;
+    std::optional<int> pendingLength;
+    int lineNumber = 0;
+    for (const std::string& line : trimmedLines(text)) {
+        ++lineNumber;
         if (isLengthLine(line)) {
             pendingLength = cmglLength(line);
             continue;

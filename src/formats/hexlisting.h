@@ -38,4 +38,10 @@ struct HexListing {
 // The octets that hexadecimal digits in either case give, or what is wrong with them.
 std::variant<std::vector<std::uint8_t>, std::string> hexOctets(const std::string& digits);
 
+// The line without the blanks and carriage returns at either end.
+std::string trimmed(const std::string& line);
+
+// The lines of a text, each trimmed.
+std::vector<std::string> trimmedLines(const std::vector<std::uint8_t>& text);
+
 HexListing readHexListing(const std::vector<std::uint8_t>& text);

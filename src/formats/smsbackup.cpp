@@ -1,5 +1,6 @@
 #include "smsbackup.h"
 
+#include "hexlisting.h"
 #include "utf8.h"
 
 #include <algorithm>
@@ -10,28 +11,6 @@ namespace {
 
 const char kSectionStart[] = "[SMSBackup";
 constexpr std::size_t kTextKeyDigits = 2;
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::vector<std::string> linesOf(const std::vector<std::uint8_t>& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && text[end] != '\n') {
-            ++end;
-        }
-        lines.push_back(trimmed(std::string(text.begin() + start, text.begin() + end)));
-        start = end + 1;
-    }
-    return lines;
-}
 
 bool opensSection(const std::string& line) {
     return line.rfind(kSectionStart, 0) == 0 && line.back() == ']';
@@ -158,7 +137,7 @@ std::variant<MessagePart, std::string> partOf(const Section& section) {
 } // namespace
 
 bool looksLikeSmsBackup(const std::vector<std::uint8_t>& text) {
-    for (const std::string& line : linesOf(text)) {
+    for (const std::string& line : trimmedLines(text)) {
         if (opensSection(line)) {
             return true;
         }
@@ -168,7 +147,7 @@ bool looksLikeSmsBackup(const std::vector<std::uint8_t>& text) {
 
 MessageListing decodeSmsBackup(const std::vector<std::uint8_t>& text) {
     GatheredParts gathered;
-    for (const Section& section : sectionsOf(linesOf(text))) {
+    for (const Section& section : sectionsOf(trimmedLines(text))) {
         if (valueOf(section, "PDU") == "Status_Report") {
             gathered.others.push_back({section.line, "SMS-STATUS-REPORT"});
             continue;

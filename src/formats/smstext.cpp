@@ -6,11 +6,8 @@
 
 namespace {
 
-// The header elements that name a national language table: one octet, the language.
-constexpr std::uint8_t kSingleShiftElement = 0x24;
-constexpr std::uint8_t kLockingShiftElement = 0x25;
-
-// A header that repeats an element means its last one.
+// The header's national language elements, of one octet each; a header that repeats an element
+// means its last one.
 Gsm7Languages languagesIn(const std::vector<std::uint8_t>& header) {
     Gsm7Languages languages;
     const auto elements = decodeUserDataHeader(header);
@@ -18,13 +15,12 @@ Gsm7Languages languagesIn(const std::vector<std::uint8_t>& header) {
         return languages;
     }
     for (const auto& element : *elements) {
-        const auto id = static_cast<std::uint8_t>(element.id);
         if (element.data.size() != 1) {
             continue;
         }
-        if (id == kSingleShiftElement) {
+        if (element.id == ElementId::NationalSingleShift) {
             languages.singleShift = element.data[0];
-        } else if (id == kLockingShiftElement) {
+        } else if (element.id == ElementId::NationalLockingShift) {
             languages.lockingShift = element.data[0];
         }
     }

@@ -101,9 +101,9 @@ TEST(Gsm7, NationalLanguageTablesComeBackThroughTheMessageHeader) {
             message.body.characters.push_back(*written);
         }
         EXPECT_EQ(septets, c.septets);
-        const auto id = [](int value) { return static_cast<ElementId>(value); };
-        message.elements = {{id(0x24), {static_cast<std::uint8_t>(c.single)}},
-                            {id(0x25), {static_cast<std::uint8_t>(c.locking)}}};
+        message.elements = {
+            {ElementId::NationalSingleShift, {static_cast<std::uint8_t>(c.single)}},
+            {ElementId::NationalLockingShift, {static_cast<std::uint8_t>(c.locking)}}};
         const auto read = decodeListedTpdu({1, submitTpdu("+79161234567", message), {}});
         ASSERT_TRUE(std::holds_alternative<ReceivedMessage>(read));
         EXPECT_EQ(decodeUtf8(std::get<ReceivedMessage>(read).text), c.text);
