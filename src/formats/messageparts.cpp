@@ -3,8 +3,6 @@
 #include <map>
 #include <tuple>
 
-namespace {
-
 std::optional<Concatenation> concatenationOf(const std::vector<InformationElement>& elements) {
     for (const InformationElement& element : elements) {
         const bool narrow = element.id == ElementId::Concatenated8 && element.data.size() == 3;
@@ -24,8 +22,6 @@ std::optional<Concatenation> concatenationOf(const std::vector<InformationElemen
     }
     return std::nullopt;
 }
-
-} // namespace
 
 std::vector<JoinedMessage> joinMessageParts(std::vector<MessagePart> parts) {
     using Key = std::tuple<std::vector<std::uint8_t>, bool, int, int>;

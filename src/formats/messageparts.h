@@ -17,6 +17,10 @@ struct Concatenation {
     int sequence = 1;
 };
 
+// The concatenation element among a part's elements; one whose part count is 0 or whose part
+// number is past the count is none.
+std::optional<Concatenation> concatenationOf(const std::vector<InformationElement>& elements);
+
 // One message or part of one as a listing or a backup holds it.
 struct MessagePart {
     int line = 0; // where it starts in the file, for notes about it

@@ -1,9 +1,9 @@
 #include "storedmessages.h"
 
+#include "hexlisting.h"
+#include "messageparts.h"
 #include "messagereading.h"
 #include "refusal.h"
-#include "smstpdu.h"
-#include "userdataheader.h"
 
 #include <cstdlib>
 #include <map>
@@ -12,61 +12,29 @@
 
 namespace {
 
-std::optional<std::vector<std::uint8_t>> octetsOf(const std::string& hex) {
-    if (hex.size() % 2 != 0 ||
-        hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> octets;
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-        octets.push_back(
-            static_cast<std::uint8_t>(std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16)));
-    }
-    return octets;
-}
-
-// "+CMGL: 3,1,,35": 35, the TPDU's length without the SMSC part.
-std::optional<int> listedLength(const std::string& listed) {
-    const auto comma = listed.rfind(',');
-    if (comma == std::string::npos) {
-        return std::nullopt;
-    }
-    const std::string field = listed.substr(comma + 1);
-    if (field.empty() || field.find_first_not_of("0123456789 ") != std::string::npos) {
-        return std::nullopt;
-    }
-    return std::atoi(field.c_str());
-}
-
 // What the parts of one message share: the sender or recipient, and the concatenation's kind,
-// reference and part count. A message in one part has a key of its own.
-using PartsKey = std::tuple<std::vector<std::uint8_t>, int, int, int, int>;
+// reference and part count, as the listing reader joins them. A message in one part has a key
+// of its own.
+using PartsKey = std::tuple<std::vector<std::uint8_t>, bool, int, int>;
 
 PartsKey partsKey(const StoredMessage& stored, int position) {
-    const PartsKey single{{}, -1, position, 0, 0};
-    const auto bytes = octetsOf(stored.pdu);
-    if (!bytes) {
+    const PartsKey single{{}, false, -1 - position, 0};
+    const HexListing listed = readHexListing(listingOf({stored}));
+    if (listed.tpdus.size() != 1) {
         return single;
     }
-    ListedTpdu listed;
-    listed.bytes = *bytes;
-    listed.tpduLength = listedLength(stored.listed);
-    const auto decoded = decodeListedTpdu(listed);
+    const auto decoded = decodeListedTpdu(listed.tpdus.front());
     const auto* message = std::get_if<ReceivedMessage>(&decoded);
     if (message == nullptr) {
         return single;
     }
     const auto elements = decodeUserDataHeader(message->header);
-    for (const InformationElement& element : elements.value_or(std::vector<InformationElement>())) {
-        const auto& data = element.data;
-        if (element.id == ElementId::Concatenated8 && data.size() == 3) {
-            return {message->address, 8, data[0], data[1], 0};
-        }
-        if (element.id == ElementId::Concatenated16 && data.size() == 4) {
-            return {message->address, 16, data[0] * 256 + data[1], data[2], 0};
-        }
+    const auto concatenation =
+        concatenationOf(elements.value_or(std::vector<InformationElement>()));
+    if (!concatenation) {
+        return single;
     }
-    return single;
+    return {message->address, concatenation->wide, concatenation->reference, concatenation->total};
 }
 
 bool sameArtwork(const Artwork& a, const Artwork& b) {
