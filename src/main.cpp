@@ -5,13 +5,11 @@
 #include "mainwindow.h"
 #include "programname.h"
 #include "qtprompts.h"
+#include "toolstatus.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -58,8 +56,8 @@ int main(int argc, char** argv) {
     preferXWhereReachable(arguments);
     // Without a display QApplication would abort; one line and a failure instead.
     if (const QString reason = unreachableDisplay(arguments); !reason.isEmpty()) {
-        std::fprintf(stderr, "mosaikon: %s\n", qPrintable(reason));
-        return EXIT_FAILURE;
+        sayOnStderr(kCalledAs, reason.toStdString());
+        return kExitFailed;
     }
 
     Q_INIT_RESOURCE(resources);

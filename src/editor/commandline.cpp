@@ -10,9 +10,6 @@
 
 namespace {
 
-// The name messages start with, as the program is called.
-constexpr char kCalledAs[] = "mosaikon";
-
 QCommandLineOption versionOption() {
     // -V as the other programs take it; Qt's -v stays as well.
     return QCommandLineOption({QStringLiteral("V"), QStringLiteral("v"), QStringLiteral("version")},
@@ -93,21 +90,30 @@ CommandLine readCommandLine(const QStringList& arguments) {
     return result;
 }
 
-// What is wrong with the arguments, said as the other programs say it: "unknown option --x".
-QString problemWith(const QCommandLineParser& parser) {
+// What is wrong with the arguments, said as the other programs say it: "unknown option --x",
+// the option named as it was typed.
+QString problemWith(const QCommandLineParser& parser, const QStringList& arguments) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) {
         return parser.errorText();
     }
     const QString& name = unknown.first();
-    return QStringLiteral("unknown option ") + (name.size() == 1 ? "-" : "--") + name;
+    QString typed = (name.size() == 1 ? "-" : "--") + name;
+    for (const QString& argument : arguments.mid(1)) {
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        if (option == "-" + name || option == "--" + name) {
+            typed = option;
+            break;
+        }
+    }
+    return QStringLiteral("unknown option ") + typed;
 }
 
 int printCommandLineText(const QStringList& arguments) {
     QCommandLineParser parser;
     describeCommandLine(parser);
     if (!parser.parse(arguments)) {
-        return wrongCommandLine(kCalledAs, problemWith(parser).toStdString());
+        return wrongCommandLine(kCalledAs, problemWith(parser, arguments).toStdString());
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+// The name the program's messages on stderr start with, as it is called.
+inline constexpr char kCalledAs[] = "mosaikon";
+
 // What the command line asks for, worked out before the program connects to any display, so
 // that help, version and a wrong option answer without one.
 struct CommandLine {
@@ -17,6 +20,6 @@ struct CommandLine {
 // -display, ...) are known here and passed over with their values: QApplication takes them.
 CommandLine readCommandLine(const QStringList& arguments);
 
-// Prints the help or the version that the arguments ask for, or the usage with the error for a
-// wrong option, as the program's whole answer. Needs a QCoreApplication; returns the exit status.
+// Prints the help or the version that the arguments ask for, or the wrong option and where the
+// help is, as the program's whole answer. Needs a QCoreApplication; returns the exit status.
 int printCommandLineText(const QStringList& arguments);

@@ -27,8 +27,6 @@ public:
     void penAt(double x, double y);
 
     const FieldImage& fieldImage() const { return image_; }
-    const CellCursor& cellCursor() const { return cursor_; }
-    bool isCursorShown() const { return cursorShown_; }
 
 signals:
     // The field changed size: its cells were rendered anew and any stroke ended.

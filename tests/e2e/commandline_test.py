@@ -4,6 +4,7 @@ without a display."""
 
 import os
 import subprocess
+import tempfile
 import urllib.parse
 
 import mosaikonapp
@@ -66,6 +67,7 @@ class CommandLine(MosaikonTestCase):
             (["-style", "fusion", "-reverse", "--help"], 0, "Usage:"),
             (["--no-such-option"], 2, "mosaikon: unknown option --no-such-option\n"),
             (["-platform", "xcb", "--colour", "x.ems"], 2, "mosaikon: unknown option --colour\n"),
+            (["-colour=red"], 2, "mosaikon: unknown option -colour\n"),
         ]
         for arguments, status, text in cases:
             with self.subTest(arguments=arguments):
@@ -86,6 +88,10 @@ class CommandLine(MosaikonTestCase):
         abort; a platform that needs none starts as usual."""
         environment = {key: value for key, value in os.environ.items()
                        if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        # A Wayland desktop's own socket must not answer for the display that is missing.
+        runtime = tempfile.TemporaryDirectory()
+        self.addCleanup(runtime.cleanup)
+        environment["XDG_RUNTIME_DIR"] = runtime.name
         cases = [
             ({}, [], 'mosaikon: cannot open display: none is set (DISPLAY, WAYLAND_DISPLAY)'),
             ({"DISPLAY": ":99"}, [], 'mosaikon: cannot open display ":99"'),
