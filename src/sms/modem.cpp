@@ -57,16 +57,24 @@ void Modem::require(const std::string& line, const std::string& purpose) {
 }
 
 // What the SIM asks for, from "+CPIN: SIM PIN": "READY" when nothing; empty when unreadable.
-std::string Modem::simState() {
-    const AtResponse state = command("AT+CPIN?");
-    for (const std::string& line : state.lines) {
-        if (state.final == AtFinal::Ok && line.compare(0, 6, "+CPIN:") == 0) {
+std::optional<std::string> Modem::readSimState(AtResponse& answer) {
+    answer = command("AT+CPIN?");
+    for (const std::string& line : answer.lines) {
+        if (answer.final == AtFinal::Ok && line.compare(0, 6, "+CPIN:") == 0) {
             const auto first = line.find_first_not_of(' ', 6);
             return first == std::string::npos ? std::string() : line.substr(first);
         }
     }
+    return std::nullopt;
+}
+
+std::string Modem::simState() {
+    AtResponse answer;
+    if (const auto state = readSimState(answer)) {
+        return *state;
+    }
     throw Refusal(settings_.device +
-                  ": the SIM's state cannot be read (AT+CPIN?): " + failure(state));
+                  ": the SIM's state cannot be read (AT+CPIN?): " + failure(answer));
 }
 
 void Modem::unlockSim() {
@@ -85,8 +93,10 @@ void Modem::unlockSim() {
     if (unlocked.final != AtFinal::Ok) {
         throw Refusal(settings_.device + ": the SIM did not take the PIN: " + failure(unlocked));
     }
-    // A SIM takes a moment to be ready after its PIN; messages sent before then are refused.
-    for (int waited = 0; simState() != "READY"; waited += kAttentionTryMs) {
+    // A SIM takes a moment to be ready after its PIN, and may answer "SIM busy" meanwhile;
+    // messages sent before then are refused.
+    AtResponse answer;
+    for (int waited = 0; readSimState(answer) != "READY"; waited += kAttentionTryMs) {
         if (waited >= waitMilliseconds()) {
             throw Refusal(settings_.device + ": the SIM took the PIN but is not ready within " +
                           std::to_string(settings_.waitSeconds) + " s");

@@ -31,6 +31,8 @@ public:
 
 private:
     void awaitAttention();
+    // The SIM's state from AT+CPIN?, or nothing when the answer gives none.
+    std::optional<std::string> readSimState(AtResponse& answer);
     std::string simState();
     void unlockSim();
     void require(const std::string& line, const std::string& purpose);

@@ -35,6 +35,7 @@ class ScriptedModem(threading.Thread):
         self.device = os.ttyname(self.slave)
         self.echo = True
         self.pin_needed = "pin" in script
+        self.sim_busy = False
         self.pdu_mode = False
         self.entering = None  # the TPDU length announced by AT+CMGS, while the PDU comes
         self.silent = False
@@ -101,10 +102,15 @@ class ScriptedModem(threading.Thread):
         elif command == "ATE0":
             self.echo = False
             self.answer("OK")
+        elif command == "AT+CPIN?" and self.sim_busy:
+            self.sim_busy = False
+            self.answer("+CME ERROR: 14")
         elif command == "AT+CPIN?":
             self.answer("+CPIN: SIM PIN" if self.pin_needed else "+CPIN: READY", "OK")
         elif command.startswith("AT+CPIN="):
             right = line == f'AT+CPIN="{self.script.get("pin")}"'
+            # A SIM is busy for a moment after it takes its PIN.
+            self.sim_busy = self.pin_needed and right
             self.pin_needed = self.pin_needed and not right
             self.answer("OK" if right else "+CME ERROR: 16")
         elif command == "AT+CMGF=0":
