@@ -2,41 +2,41 @@
 
 #include "refusal.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
-speed_t speedOf(int baud) {
-    switch (baud) {
-    case 9600:
-        return B9600;
-    case 19200:
-        return B19200;
-    case 38400:
-        return B38400;
-    case 57600:
-        return B57600;
-    case 230400:
-        return B230400;
-    case 460800:
-        return B460800;
-    case 921600:
-        return B921600;
-    default:
-        return B115200;
-    }
-}
+// The speeds a port is set to, and their termios names.
+constexpr std::array<std::pair<int, speed_t>, 8> kSpeeds = {{{9600, B9600},
+                                                             {19200, B19200},
+                                                             {38400, B38400},
+                                                             {57600, B57600},
+                                                             {115200, B115200},
+                                                             {230400, B230400},
+                                                             {460800, B460800},
+                                                             {921600, B921600}}};
 
 std::string systemReason() {
     return std::strerror(errno);
 }
 
 } // namespace
+
+std::vector<int> serialSpeeds() {
+    std::vector<int> speeds;
+    for (const auto& [baud, speed] : kSpeeds) {
+        speeds.push_back(baud);
+    }
+    return speeds;
+}
 
 SerialPort::SerialPort(const std::string& device) : device_(device) {
     // Non-blocking, so that a port whose carrier line is down still opens; reads wait in poll().
@@ -62,8 +62,13 @@ void SerialPort::setRaw(int baud) {
     settings.c_iflag &= ~(IXON | IXOFF | IXANY);
     settings.c_cc[VMIN] = 0;
     settings.c_cc[VTIME] = 0;
-    ::cfsetispeed(&settings, speedOf(baud));
-    ::cfsetospeed(&settings, speedOf(baud));
+    const auto speed = std::find_if(kSpeeds.begin(), kSpeeds.end(),
+                                    [baud](const auto& known) { return known.first == baud; });
+    if (speed == kSpeeds.end()) {
+        throw Refusal(device_ + ": cannot be set to " + std::to_string(baud) + " baud");
+    }
+    ::cfsetispeed(&settings, speed->second);
+    ::cfsetospeed(&settings, speed->second);
     if (::tcsetattr(fd_, TCSANOW, &settings) != 0) {
         throw Refusal(device_ + ": cannot be set to " + std::to_string(baud) +
                       " baud: " + systemReason());

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+// The speeds, in baud, a port can be set to, slowest first.
+std::vector<int> serialSpeeds();
 
 // A serial port, opened without becoming the program's controlling terminal and left as it is
 // until setRaw(). Closed when the object goes.

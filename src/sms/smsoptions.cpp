@@ -1,8 +1,7 @@
 #include "smsoptions.h"
 
 #include "optiontable.h"
-
-#include <array>
+#include "serialport.h"
 
 namespace {
 
@@ -17,20 +16,23 @@ const char kUsage[] =
 
 using Problem = std::optional<std::string>;
 
-// The speeds a serial port is set to.
-constexpr std::array<int, 8> kBauds = {9600, 19200, 38400, 57600, 115200, 230400, 460800, 921600};
 constexpr int kLongestWait = 600;
 
 Problem takeBaud(SmsOptions& o, const std::string& text) {
-    const auto value = wholeNumberIn(text, 1, kBauds.back());
-    for (const int baud : kBauds) {
+    const std::vector<int> speeds = serialSpeeds();
+    const auto value = wholeNumberIn(text, 1, speeds.back());
+    std::string named;
+    for (const int baud : speeds) {
         if (value == baud) {
             o.baud = baud;
             return std::nullopt;
         }
+        named += (named.empty()           ? ""
+                  : baud == speeds.back() ? " or "
+                                          : ", ") +
+                 std::to_string(baud);
     }
-    return "takes 9600, 19200, 38400, 57600, 115200, 230400, 460800 or 921600, not \"" + text +
-           "\"";
+    return "takes " + named + ", not \"" + text + "\"";
 }
 
 Problem takePin(SmsOptions& o, const std::string& text) {
