@@ -7,20 +7,31 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <map>
 #include <thread>
 #include <vector>
 
 namespace {
 
+// The file a name leads to, however it is spelt ("a.ems", "./a.ems", "link/a.ems").
+std::filesystem::path placeOf(const std::string& name) {
+    std::error_code error;
+    std::filesystem::path place = std::filesystem::absolute(name, error);
+    if (!error) {
+        place = std::filesystem::weakly_canonical(place, error);
+    }
+    return error ? std::filesystem::path(name).lexically_normal() : place;
+}
+
 // Why an input is not converted before it is read: two inputs that would write one output
-// ("a.png" and "a.jpg" both to "a.ems"); the first of them keeps it.
+// ("a.png" and "./a.jpg" both to "a.ems"); the first of them keeps it.
 std::vector<std::string> sharedOutputs(const std::vector<std::string>& inputs,
                                        const std::vector<std::string>& outputs) {
-    std::map<std::string, std::size_t> firstWriter;
+    std::map<std::filesystem::path, std::size_t> firstWriter;
     std::vector<std::string> problems(inputs.size());
     for (std::size_t index = 0; index < inputs.size(); ++index) {
-        const auto [first, isNew] = firstWriter.emplace(outputs[index], index);
+        const auto [first, isNew] = firstWriter.emplace(placeOf(outputs[index]), index);
         if (!isNew) {
             problems[index] = inputs[index] + ": " + outputs[index] + " is written from " +
                               inputs[first->second] + " already";

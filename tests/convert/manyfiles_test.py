@@ -64,6 +64,10 @@ class ManyFiles(unittest.TestCase):
         self.assertEqual(len(lines), len(failed) + 1, result.stderr)
         for name in failed:
             self.assertIn(f"mosaikon-convert: {inputs[name]}", result.stderr)
+        # The same output however it is spelt.
+        result = self.convert("--to", "ems", "twin.png", "./twin.gif")
+        self.assertEqual((result.returncode, result.stderr.splitlines()[0]), (1,
+                         "mosaikon-convert: ./twin.gif: ./twin.ems is written from twin.png already"))
         written = sorted(os.listdir(self.path("out")))
         self.assertEqual(written, sorted(name.split(".")[0] + ".ems" for name in inputs
                                          if not inputs[name]))
