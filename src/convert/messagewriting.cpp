@@ -140,7 +140,8 @@ std::string describeCarrier(const Artwork& artwork, const ConvertOptions& option
 
 std::string describeNokia(const Artwork& artwork, const ConvertOptions& options) {
     const std::string form =
-        options.network ? "operator logo (port 5506)" : "picture message (port 5514)";
+        options.network ? "operator logo (port " + std::to_string(kNokiaOperatorLogoPort) + ")"
+                        : "picture message (port " + std::to_string(kNokiaPicturePort) + ")";
     try {
         return form + ", " + countOf(nokiaMessages(artwork, options).size());
     } catch (const Refusal& refusal) {

@@ -138,15 +138,16 @@ std::optional<ListingError> readNokiaPayload(NokiaPort port,
             return ListingError{"the Nokia picture message is cut short"};
         }
         message.text += picture->text;
-        items.push_back({"Nokia picture message (port 5514)", std::move(picture->picture),
-                         message.number, 1, lastPart});
+        items.push_back({"Nokia picture message (port " + std::to_string(kNokiaPicturePort) + ")",
+                         std::move(picture->picture), message.number, 1, lastPart});
         return std::nullopt;
     }
     auto logo = decodeNokiaOperatorLogo(payload);
     if (!logo) {
         return ListingError{"the Nokia operator logo is cut short"};
     }
-    items.push_back({"Nokia operator logo for " + logo->network + " (port 5506)",
+    items.push_back({"Nokia operator logo for " + logo->network + " (port " +
+                         std::to_string(kNokiaOperatorLogoPort) + ")",
                      std::move(logo->logo), message.number, 1, lastPart});
     return std::nullopt;
 }
